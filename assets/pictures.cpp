@@ -1,0 +1,47 @@
+#include "assets/pictures.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace assets {
+
+namespace {
+// The fingertip of the pointing hand.
+constexpr int kLinkHotX = 11;
+constexpr int kLinkHotY = 1;
+}  // namespace
+
+QIcon AppIcon()
+{
+    QIcon icon;
+    icon.addPixmap(QPixmap(QStringLiteral(":/app_icon_32.xpm")));
+    icon.addPixmap(QPixmap(QStringLiteral(":/app_icon_16.xpm")));
+    return icon;
+}
+
+QCursor LinkCursor()
+{
+    return QCursor(QPixmap(QStringLiteral(":/link_cursor.xpm")), kLinkHotX, kLinkHotY);
+}
+
+QPixmap RenderSvg(const QString& resource, const QHash<QString, QString>& tokens)
+{
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QString svg = QString::fromUtf8(file.readAll());
+    for (auto it = tokens.cbegin(); it != tokens.cend(); ++it)
+        svg.replace(QStringLiteral("{{") + it.key() + QStringLiteral("}}"), it.value().toHtmlEscaped());
+
+    QSvgRenderer renderer(svg.toUtf8());
+    if (!renderer.isValid())
+        return {};
+    QPixmap picture(renderer.defaultSize());
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    renderer.render(&painter);
+    return picture;
+}
+
+}  // namespace assets

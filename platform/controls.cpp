@@ -1,0 +1,111 @@
+#include "platform/controls.h"
+
+#include "platform/fonts.h"
+
+#include <QMouseEvent>
+#include <stdexcept>
+
+namespace platform {
+
+namespace {
+
+void SetRoleColor(QWidget* w, std::initializer_list<QPalette::ColorRole> roles, OleColor color)
+{
+    QPalette p = w->palette();
+    for (QPalette::ColorRole role : roles)
+        p.setColor(role, ToQColor(color));
+    w->setPalette(p);
+}
+
+}  // namespace
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) { setFont(DefaultFont()); }
+
+void TextBox::SetBackColor(OleColor color) { SetRoleColor(this, {QPalette::Base}, color); }
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
+{
+    // Enter and Escape press no button by themselves.
+    setAutoDefault(false);
+    setDefault(false);
+    setFont(DefaultFont());
+    connect(this, &QPushButton::clicked, this, &CommandButton::Click);
+}
+
+ComboBox::ComboBox(Style style, QWidget* parent) : QComboBox(parent), style_(style)
+{
+    setFont(DefaultFont());
+    setEditable(style == Style::Editable);
+    // Items come only from the program, never from typing into the edit field.
+    setInsertPolicy(QComboBox::NoInsert);
+    setMaxVisibleItems(8);
+    // activated fires on every pick by the user, also of the item already
+    // selected; programmatic changes go through SetText.
+    connect(this, &QComboBox::activated, this, &ComboBox::Click);
+}
+
+QString ComboBox::Text() const
+{
+    if (style_ == Style::Editable)
+        return currentText();
+    return currentIndex() < 0 ? QString() : itemText(currentIndex());
+}
+
+void ComboBox::SetText(const QString& value)
+{
+    if (style_ == Style::Editable) {
+        setEditText(value);
+        return;
+    }
+    const int index = findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0)
+        throw std::invalid_argument("\"" + value.toStdString() + "\" is not an item of the list.");
+    setCurrentIndex(index);
+    emit Click();
+}
+
+void ComboBox::SetBackColor(OleColor color)
+{
+    SetRoleColor(this, {QPalette::Base, QPalette::Button}, color);
+}
+
+Label::Label(const QString& caption, QWidget* parent) : QLabel(caption, parent), foreColor_(kButtonText)
+{
+    setFont(DefaultFont());
+    setTextFormat(Qt::PlainText);
+    setFocusPolicy(Qt::NoFocus);
+    // Captions are laid out like the original labels: top-left, one line
+    // unless they wrap at a word.
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetForeColor(kButtonText);
+}
+
+void Label::SetForeColor(OleColor color)
+{
+    foreColor_ = color;
+    SetRoleColor(this, {QPalette::WindowText}, color);
+}
+
+void Label::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit Click();
+}
+
+PictureBox::PictureBox(QWidget* parent) : Label(QString(), parent)
+{
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(2);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+}  // namespace platform

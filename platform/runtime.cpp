@@ -1,0 +1,42 @@
+#include "platform/runtime.h"
+
+#include <QCoreApplication>
+#include <QTime>
+
+namespace platform {
+
+namespace {
+
+std::function<void()>& Pump()
+{
+    static std::function<void()> pump;
+    return pump;
+}
+
+std::function<float()>& Clock()
+{
+    static std::function<float()> clock;
+    return clock;
+}
+
+}  // namespace
+
+void DoEvents()
+{
+    if (Pump())
+        Pump()();
+    else
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+float Timer()
+{
+    if (Clock())
+        return Clock()();
+    return float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+}
+
+void SetEventPump(std::function<void()> pump) { Pump() = std::move(pump); }
+void SetClock(std::function<float()> clock) { Clock() = std::move(clock); }
+
+}  // namespace platform

@@ -1,0 +1,65 @@
+#include "platform/serial_error.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+std::string PortName(int port, const std::string& device)
+{
+    return "Serial port COM" + std::to_string(port) + " (device " + device + ")";
+}
+
+}  // namespace
+
+std::string DescribeOpenFailure(int port, const std::string& device, int error)
+{
+    const std::string name = PortName(port, device);
+    const std::string var = "QRVN5800_COM" + std::to_string(port);
+    switch (error) {
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+        return name + " could not be opened: there is no such device.\n"
+               "Check that the cable or the USB serial adapter is plugged in, or choose another port. "
+               "To use another device for this port, set the environment variable " + var + " to its path.";
+    case EACCES:
+    case EPERM:
+        return name + " could not be opened: permission denied.\n"
+               "Add your user to the dialout group (sudo usermod -aG dialout $USER), "
+               "then log out and in again.";
+    case EBUSY:
+    case EWOULDBLOCK:
+        return name + " is in use by another program.\n"
+               "Close the other program that holds the port, then try again.";
+    case ENOTTY:
+        return name + " could not be opened: the device is not a serial port.\n"
+               "Choose another port, or set the environment variable " + var + " to a serial device.";
+    default:
+        return name + " could not be opened: " + std::strerror(error) + ".";
+    }
+}
+
+std::string DescribeWriteFailure(int port, const std::string& device, int error)
+{
+    const std::string name = PortName(port, device);
+    switch (error) {
+    case EIO:
+    case ENXIO:
+    case ENODEV:
+        return "Writing to " + name + " failed: the device went away.\n"
+               "Check the cable and the USB serial adapter, then send the command again.";
+    case ETIMEDOUT:
+        return "Writing to " + name + " timed out: the port does not accept data.\n"
+               "Check the cable and the board, then send the command again.";
+    case EBADF:
+        return "Writing to " + name + " failed: the port is not open.";
+    default:
+        return "Writing to " + name + " failed: " + std::strerror(error) + ".\n"
+               "Check the cable and the board, then send the command again.";
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace platform {
+
+// A failure of the serial port, with a text for the user that names the port,
+// its device, the cause and what to do about it.
+class SerialError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Builds the user's text for a failed operation on port `port` (device
+// `device`), from the errno value `error`.
+std::string DescribeOpenFailure(int port, const std::string& device, int error);
+std::string DescribeWriteFailure(int port, const std::string& device, int error);
+
+}  // namespace platform

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test; exits non-zero on any
+# failure.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+
+build() {  # build directory, extra CMake options...
+  local dir=$1; shift
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON "$@" >/dev/null
+  cmake --build "$dir" -j"$(nproc)"
+}
+
+build build
+(cd build && ctest --output-on-failure -j"$(nproc)")

@@ -1,0 +1,165 @@
+#include "form1_fixture.h"
+
+#include "platform/colors.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSignalSpy>
+#include <cstdlib>
+
+namespace {
+
+bool Shown(const QWidget* w) { return !w->isHidden(); }
+
+}  // namespace
+
+TEST_F(MainWindowTest, StartsCentredWithItsStartUpValuesAndNoPortOpen)
+{
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("QRVN5800 Programming v1.0"));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->size(), QSize(641, 434));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize()) << "fixed size";
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QPoint offset = form->frameGeometry().center() - screen.center();
+    EXPECT_LE(std::abs(offset.x()), 1);
+    EXPECT_LE(std::abs(offset.y()), 1);
+
+    EXPECT_EQ(form->Combo3->Text(), QStringLiteral("D"));
+    EXPECT_EQ(form->Combo1->Text(), QStringLiteral("1"));
+    EXPECT_EQ(form->Text1->Text(), QStringLiteral("1000"));
+    EXPECT_EQ(form->Text3->Text(), QStringLiteral("1000000"));
+    EXPECT_FALSE(Shown(form->Text2));
+    EXPECT_FALSE(Shown(form->Label5));
+    EXPECT_FALSE(Shown(form->Label6));
+    EXPECT_TRUE(Shown(form->Text3));
+    EXPECT_TRUE(Shown(form->Label4));
+    EXPECT_TRUE(form->Command4->Enabled());
+    EXPECT_TRUE(form->Command5->Enabled());
+    EXPECT_EQ(form->Label2->Caption(), QStringLiteral("ENTER FREQUENCY (MHZ):"));
+    EXPECT_EQ(form->Label2->ForeColor(), platform::kButtonText);
+    EXPECT_EQ(form->Text4->Text(), QStringLiteral(" "));
+    EXPECT_EQ(form->Text2->Text(), QStringLiteral(" "));
+    EXPECT_EQ(form->Combo2->ListCount(), 0);
+    EXPECT_FALSE(Shown(form->Command3));
+    EXPECT_EQ(form->focusWidget(), form->Text1);
+    EXPECT_FALSE(Module1::MSComm1().PortOpen());
+}
+
+TEST_F(MainWindowTest, ControlsStandWhereTheLayoutPutsThem)
+{
+    struct Place {
+        QWidget* control;
+        QRect pixels;
+    };
+    const Place places[] = {
+        {form->Image1, {16, 16, 354, 99}},   {form->Label3, {16, 120, 121, 17}},
+        {form->Label1, {160, 120, 209, 17}}, {form->Label9, {432, 24, 177, 17}},
+        {form->Combo1, {488, 40, 57, 21}},   {form->Command3, {472, 80, 81, 41}},
+        {form->Label8, {64, 160, 129, 17}},  {form->Combo3, {240, 160, 145, 21}},
+        {form->Label6, {384, 160, 57, 17}},  {form->Label5, {440, 144, 129, 17}},
+        {form->Text2, {440, 160, 129, 24}},  {form->Label2, {64, 216, 177, 17}},
+        {form->Text1, {240, 216, 129, 23}},  {form->Combo2, {240, 216, 146, 21}},
+        {form->Command1, {400, 208, 137, 41}}, {form->Label4, {64, 280, 153, 17}},
+        {form->Text3, {240, 280, 129, 24}},  {form->Command5, {400, 272, 49, 41}},
+        {form->Command4, {464, 272, 49, 41}}, {form->Command7, {528, 272, 49, 41}},
+        {form->Command6, {72, 360, 137, 41}}, {form->Label7, {296, 360, 73, 17}},
+        {form->Text4, {232, 376, 193, 19}},  {form->Command2, {448, 360, 129, 41}},
+    };
+    for (const Place& p : places)
+        EXPECT_EQ(p.control->geometry(), p.pixels) << p.control->metaObject()->className();
+
+    // Only the arrow of the history list shows beside the frequency entry.
+    const QList<QObject*> order = form->children();
+    EXPECT_GT(order.indexOf(form->Text1), order.indexOf(form->Combo2)) << "the entry lies on top";
+
+    // No caption is cut off in the font that stands in for the layout's.
+    for (QLabel* label : form->findChildren<QLabel*>())
+        if (!label->text().isEmpty())
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+                << label->text().toStdString();
+    for (QPushButton* button : form->findChildren<QPushButton*>())
+        if (!button->isHidden())
+            EXPECT_LT(button->fontMetrics().horizontalAdvance(button->text()), button->width())
+            << button->text().toStdString();
+}
+
+TEST_F(MainWindowTest, EachCommandLetterLaysTheWindowOut)
+{
+    struct Layout {
+        const char* letter;
+        bool reference;
+        bool channel0;
+    };
+    const Layout layouts[] = {{"C", false, true},  {"c", false, true},  {"D", false, false},
+                              {"d", false, false}, {"K", false, false}, {"k", false, false},
+                              {"M", false, false}, {"m", false, false}, {"R", true, false}};
+    for (const Layout& l : layouts) {
+        SCOPED_TRACE(l.letter);
+        // From each other layout, so no state of a previous pick carries over.
+        for (const char* from : {"R", "c", "D"}) {
+            Pick(form->Combo3, QString::fromLatin1(from));
+            Pick(form->Combo3, QString::fromLatin1(l.letter));
+            EXPECT_EQ(form->Label2->Caption(), l.reference ? QStringLiteral("ENTER REFERENCE (MHZ):")
+                                                           : QStringLiteral("ENTER FREQUENCY (MHZ):"));
+            EXPECT_EQ(form->Label2->ForeColor(), l.reference ? platform::RGB(255, 0, 0) : platform::kButtonText);
+            EXPECT_EQ(form->Label2->palette().color(QPalette::WindowText),
+                      l.reference ? QColor(Qt::red) : platform::ToQColor(platform::kButtonText));
+            EXPECT_EQ(form->Command4->Enabled(), !l.reference);
+            EXPECT_EQ(form->Command5->Enabled(), !l.reference);
+            EXPECT_EQ(Shown(form->Text3), !l.reference);
+            EXPECT_EQ(Shown(form->Label4), !l.reference);
+            EXPECT_EQ(Shown(form->Text2), l.channel0);
+            EXPECT_EQ(Shown(form->Label5), l.channel0);
+            EXPECT_EQ(Shown(form->Label6), l.channel0);
+            EXPECT_TRUE(form->Command7->Enabled()) << "nothing disables the swap";
+        }
+    }
+}
+
+TEST_F(MainWindowTest, ReselectingALetterAndHidingEntriesKeepEveryText)
+{
+    form->Text2->SetText(QStringLiteral("950"));
+    form->Text3->SetText(QStringLiteral("2500"));
+    Pick(form->Combo3, QStringLiteral("c"));
+    EXPECT_TRUE(Shown(form->Text2));
+    Pick(form->Combo3, QStringLiteral("C"));
+    EXPECT_TRUE(Shown(form->Text2));
+    Pick(form->Combo3, QStringLiteral("R"));
+    Pick(form->Combo3, QStringLiteral("R"));
+    EXPECT_FALSE(Shown(form->Text3));
+    EXPECT_FALSE(Shown(form->Text2));
+    Pick(form->Combo3, QStringLiteral("c"));
+    EXPECT_EQ(form->Text2->Text(), QStringLiteral("950"));
+    EXPECT_EQ(form->Text3->Text(), QStringLiteral("2500"));
+    EXPECT_EQ(form->Text1->Text(), QStringLiteral("1000"));
+    EXPECT_EQ(form->Text4->Text(), QStringLiteral(" "));
+}
+
+TEST_F(MainWindowTest, HistoryPickCopiesExactlyIntoTheFrequencyEntryAndSendsNothing)
+{
+    test::PseudoTerminal far(1);
+    form->Combo2->AddItem(QStringLiteral("1000"));
+    form->Combo2->AddItem(QStringLiteral("2400.1"));
+    form->Text1->SetText(QStringLiteral("55"));
+    Pick(form->Combo2, QStringLiteral("2400.1"));
+    EXPECT_EQ(form->Text1->Text(), QStringLiteral("2400.1"));
+    EXPECT_EQ(form->Combo2->ListCount(), 2);
+    EXPECT_EQ(form->Text4->Text(), QStringLiteral(" "));
+    EXPECT_EQ(far.ReadAll(20), "");
+}
+
+TEST_F(MainWindowTest, ExitAndTheCloseBoxEndTheRun)
+{
+    QSignalSpy ended(form, &platform::Form::Unloaded);
+    form->Command2->click();
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_TRUE(form->IsUnloaded());
+    platform::DestroyPendingNow();
+
+    form1& again = platform::Ref<form1>();
+    guard = &again;
+    QSignalSpy endedAgain(&again, &platform::Form::Unloaded);
+    again.close();
+    EXPECT_EQ(endedAgain.count(), 1);
+}

@@ -1,0 +1,184 @@
+#include "platform/mscomm.h"
+#include "platform/serial_error.h"
+#include "tests/support/pseudo_terminal.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <termios.h>
+#include <unistd.h>
+
+using platform::MSComm;
+using platform::SerialError;
+using test::PseudoTerminal;
+
+namespace {
+
+void OpenAt(MSComm& comm, short port)
+{
+    comm.setCommPort(port);
+    comm.setSettings(QStringLiteral("9600,N,8,1"));
+    comm.setPortOpen(true);
+}
+
+std::string OpenFailure(short port)
+{
+    MSComm comm;
+    try {
+        OpenAt(comm, port);
+    } catch (const SerialError& e) {
+        EXPECT_FALSE(comm.PortOpen());
+        return e.what();
+    }
+    ADD_FAILURE() << "port " << port << " opened";
+    return {};
+}
+
+}  // namespace
+
+TEST(SerialLine, OpensRawNineSixHundredEightNoneOneWithoutFlowControl)
+{
+    PseudoTerminal far(2);
+    // A descriptor of our own, opened first, to read back what the port set.
+    const int probe = ::open(far.SlavePath().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(probe, 0);
+    termios before{};
+    ::tcgetattr(probe, &before);
+    ASSERT_TRUE(before.c_oflag & OPOST) << "a fresh terminal should start cooked";
+
+    MSComm comm;
+    OpenAt(comm, 2);
+    termios t{};
+    ASSERT_EQ(::tcgetattr(probe, &t), 0);
+    EXPECT_EQ(::cfgetospeed(&t), B9600);
+    EXPECT_EQ(::cfgetispeed(&t), B9600);
+    EXPECT_EQ(t.c_cflag & CSIZE, tcflag_t(CS8));
+    EXPECT_FALSE(t.c_cflag & (PARENB | CSTOPB | CRTSCTS));
+    EXPECT_TRUE(t.c_cflag & CLOCAL);
+    EXPECT_TRUE(t.c_cflag & CREAD);
+    EXPECT_FALSE(t.c_iflag & (IXON | IXOFF | IXANY | ICRNL | INLCR | ISTRIP));
+    EXPECT_FALSE(t.c_oflag & OPOST);
+    EXPECT_FALSE(t.c_lflag & (ICANON | ECHO | ISIG | IEXTEN));
+    comm.setPortOpen(false);
+    ::close(probe);
+}
+
+TEST(SerialLine, EveryByteValueReachesTheLineUnchanged)
+{
+    PseudoTerminal far(1);
+    MSComm comm;
+    OpenAt(comm, 1);
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all.push_back(char(b));
+    comm.setOutput(all);
+    comm.setPortOpen(false);
+    EXPECT_EQ(test::Hex(far.ReadAll()), test::Hex(all));
+}
+
+TEST(SerialLine, SecondOpenOfAHeldPortIsRefusedAsInUse)
+{
+    PseudoTerminal far(3);
+    MSComm first;
+    OpenAt(first, 3);
+
+    const std::string message = OpenFailure(3);
+    EXPECT_NE(message.find("COM3"), std::string::npos) << message;
+    EXPECT_NE(message.find(far.SlavePath()), std::string::npos) << message;
+    EXPECT_NE(message.find("in use by another program"), std::string::npos) << message;
+
+    // The holder keeps working.
+    first.setOutput("S\r");
+    first.setPortOpen(false);
+    EXPECT_EQ(far.ReadAll(), "S\r");
+    // and once released the port opens again.
+    MSComm second;
+    OpenAt(second, 3);
+    EXPECT_TRUE(second.PortOpen());
+}
+
+TEST(SerialLine, MissingOrWrongDevicesAreReportedAndLeaveNothingOpen)
+{
+    const int before = test::OpenDescriptorCount();
+    {
+        test::PortMapping map(4, "/dev/qrvn5800-no-such-device");
+        const std::string message = OpenFailure(4);
+        EXPECT_NE(message.find("COM4"), std::string::npos) << message;
+        EXPECT_NE(message.find("/dev/qrvn5800-no-such-device"), std::string::npos) << message;
+        EXPECT_NE(message.find("no such device"), std::string::npos) << message;
+        EXPECT_NE(message.find("QRVN5800_COM4"), std::string::npos) << "says how to map the port: " << message;
+    }
+    {
+        test::PortMapping map(4, "/dev/null");
+        const std::string message = OpenFailure(4);
+        EXPECT_NE(message.find("not a serial port"), std::string::npos) << message;
+    }
+    EXPECT_EQ(test::OpenDescriptorCount(), before);
+}
+
+TEST(SerialLine, PermissionFailureTellsAboutTheDialoutGroup)
+{
+    const std::string message = platform::DescribeOpenFailure(1, "/dev/ttyS0", EACCES);
+    EXPECT_NE(message.find("permission denied"), std::string::npos);
+    EXPECT_NE(message.find("dialout"), std::string::npos);
+}
+
+TEST(SerialLine, PortNumbersMapToTheEnvironmentOrTheSerialDevices)
+{
+    ::unsetenv("QRVN5800_COM2");
+    EXPECT_EQ(MSComm::DevicePath(1), "/dev/ttyS0");
+    EXPECT_EQ(MSComm::DevicePath(4), "/dev/ttyS3");
+    test::PortMapping map(2, "/dev/ttyUSB0");
+    EXPECT_EQ(MSComm::DevicePath(2), "/dev/ttyUSB0");
+}
+
+TEST(SerialLine, DiscardLeavesNothingPendingAndTakesOnlyZero)
+{
+    PseudoTerminal far(1);
+    MSComm comm;
+    OpenAt(comm, 1);
+    comm.setOutput("K000F4240\r");
+    comm.setOutBufferCount(0);
+    EXPECT_EQ(comm.OutBufferCount(), 0);
+    EXPECT_THROW(comm.setOutBufferCount(5), std::invalid_argument);
+    comm.setPortOpen(false);
+    EXPECT_NO_THROW(comm.setOutBufferCount(0)) << "a discard on a closed port has nothing to drop";
+}
+
+TEST(SerialLine, WriteToAVanishedDeviceIsReported)
+{
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ::grantpt(master);
+    ::unlockpt(master);
+    test::PortMapping map(1, ::ptsname(master));
+    MSComm comm;
+    OpenAt(comm, 1);
+    ::close(master);  // the adapter is pulled out
+
+    try {
+        comm.setOutput("S\r");
+        FAIL() << "the write succeeded";
+    } catch (const SerialError& e) {
+        EXPECT_NE(std::string(e.what()).find("COM1"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("went away"), std::string::npos) << e.what();
+    }
+    comm.setPortOpen(false);
+    EXPECT_FALSE(comm.PortOpen());
+}
+
+TEST(SerialLine, WriteOnAClosedPortIsReportedNotIgnored)
+{
+    MSComm comm;
+    EXPECT_EQ(comm.OutBufferCount(), 0);
+    EXPECT_THROW(comm.setOutput("S\r"), SerialError);
+}
+
+TEST(SerialLine, MalformedSettingsAreRefused)
+{
+    MSComm comm;
+    EXPECT_THROW(comm.setSettings(QStringLiteral("9600,N,8")), std::invalid_argument);
+    EXPECT_THROW(comm.setSettings(QStringLiteral("9601,N,8,1")), std::invalid_argument);
+    EXPECT_THROW(comm.setSettings(QStringLiteral("9600,X,8,1")), std::invalid_argument);
+    EXPECT_EQ(comm.Settings(), QStringLiteral("9600,N,8,1"));
+}
