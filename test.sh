@@ -14,3 +14,8 @@ build() {  # build directory, extra CMake options...
 
 build build
 (cd build && ctest --output-on-failure -j"$(nproc)")
+
+# Once more under AddressSanitizer and UndefinedBehaviorSanitizer: a window
+# closed while one of its handlers waits must never be touched after it is gone.
+build build-asan -DQRVN_SANITIZE=ON
+(cd build-asan && ctest --output-on-failure -j"$(nproc)")
