@@ -49,7 +49,7 @@ std::optional<BoardEncoding> EncodeFrequency(std::string_view letter, double val
     if (bytePayload) {
         // These commands take the value as raw bytes, least significant first.
         std::string bytes;
-        for (const std::size_t start : {6, 4, 2, 0}) {
+        for (const std::size_t start : {6u, 4u, 2u, 0u}) {
             unsigned byte = 0;
             const char* const group = encoding.FrequencyHex.data() + start;
             std::from_chars(group, group + 2, byte, 16);
