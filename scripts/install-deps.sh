@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgtest-dev libgmock-dev
   fonts-liberation
-  xvfb xauth x11-apps imagemagick
+  xvfb xauth x11-utils imagemagick
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
 )
 
