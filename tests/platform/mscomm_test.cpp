@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 using platform::MSComm;
@@ -74,6 +75,32 @@ TEST(SerialLine, EveryByteValueReachesTheLineUnchanged)
     comm.setOutput(all);
     comm.setPortOpen(false);
     EXPECT_EQ(test::Hex(far.ReadAll()), test::Hex(all));
+}
+
+TEST(SerialLine, AWriteLargerThanTheKernelTakesAtOnceArrivesWholeAndInOrder)
+{
+    PseudoTerminal far(1);
+    MSComm comm;
+    OpenAt(comm, 1);
+    std::string big;
+    for (int i = 0; i < 200000; ++i)
+        big.push_back(char(i * 7 + i / 256));
+    // The far end reads while the write is still going on, so the write
+    // meets a full queue and has to wait and resume part way.
+    std::string received;
+    std::thread reader([&] {
+        while (received.size() < big.size()) {
+            const std::string chunk = far.ReadAll(3000);
+            if (chunk.empty())
+                break;
+            received += chunk;
+        }
+    });
+    comm.setOutput(big);
+    reader.join();
+    comm.setPortOpen(false);
+    EXPECT_EQ(received.size(), big.size());
+    EXPECT_TRUE(received == big);
 }
 
 TEST(SerialLine, SecondOpenOfAHeldPortIsRefusedAsInUse)
