@@ -76,9 +76,11 @@ private:
     // The selected item of the port list as a port number.
     short PortNumber() const;
 
-    // Shared by " SET FREQUENCY" and the step buttons (frequency_entry.cpp,
-    // board_command.cpp).
+    // " +" and " -": direction +1 or -1.
     void StepFrequency(int direction);
+    // Shared by " SET FREQUENCY" and the step buttons: the entry checks, each
+    // showing its message and moving the focus when it refuses, and the
+    // command built from the accepted value.
     void Refuse(const QString& message, platform::TextBox* entry);
     std::optional<double> ReadFrequencyEntries();
     std::optional<double> CheckChannel0(double frequency);
