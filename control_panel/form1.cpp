@@ -190,4 +190,7 @@ void form1::ConnectHandlers()
     Bind(Combo2, &platform::ComboBox::Click, this, &form1::Combo2_Click);
     Bind(Command2, &platform::CommandButton::Click, this, &form1::Command2_Click);
     Bind(Command7, &platform::CommandButton::Click, this, &form1::Command7_Click);
+    Bind(Command1, &platform::CommandButton::Click, this, &form1::Command1_Click);
+    Bind(Command4, &platform::CommandButton::Click, this, &form1::Command4_Click);
+    Bind(Command5, &platform::CommandButton::Click, this, &form1::Command5_Click);
 }

@@ -3,6 +3,7 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -19,6 +20,9 @@ public:
     void Combo2_Click();
     void Command2_Click();
     void Command7_Click();
+    void Command1_Click();
+    void Command4_Click();
+    void Command5_Click();
 
     // Controls, in tab order.
     platform::Label* Label2;
@@ -46,6 +50,23 @@ public:
     platform::Label* Label6;
     platform::PictureBox* Image1;
 
+    // Working values of the frequency commands, kept from one click to the
+    // next. An entry's text goes in first; once checked, its number.
+    std::variant<QString, double> FrequencyValue;
+    std::variant<QString, double> Channel0Frequency;
+    std::variant<QString, double> StepSize;
+    // The last command built: the value's 16-bit words and their hex, the hex
+    // of the bytes after the letter, the bytes themselves (without the closing
+    // carriage return) and their hex.
+    double HighWord = 0;
+    double LowWord = 0;
+    std::string HighWordHex;
+    std::string LowWordHex;
+    std::string FrequencyHex;
+    std::string PayloadText;
+    std::string CommandText;
+    std::string CommandHex;
+
 protected:
     void Form_CloseBox() override { Command2_Click(); }
 
@@ -54,4 +75,16 @@ private:
     void ConnectHandlers();
     // The selected item of the port list as a port number.
     short PortNumber() const;
+
+    // " +" and " -": direction +1 or -1.
+    void StepFrequency(int direction);
+    // Shared by " SET FREQUENCY" and the step buttons: the entry checks, each
+    // showing its message and moving the focus when it refuses, and the
+    // command built from the accepted value.
+    void Refuse(const QString& message, platform::TextBox* entry);
+    std::optional<double> ReadFrequencyEntries();
+    std::optional<double> CheckChannel0(double frequency);
+    bool CheckValueRange(double value);
+    void EncodeBoardCommand(const QString& letter);
+    void ShowAndSendCommand();
 };
