@@ -114,7 +114,7 @@ void MSComm::setCommPort(short port)
         throw std::invalid_argument("Invalid serial port number " + std::to_string(port) + ".");
     if (PortOpen())
         throw SerialError("Serial port COM" + std::to_string(commPort_) +
-                          " is open: its number cannot change until it is closed.");
+                          " is still busy with the previous command.\nWait until it has been sent, then try again.");
     commPort_ = port;
 }
 
@@ -133,7 +133,8 @@ void MSComm::setPortOpen(bool open)
     else if (!open && PortOpen())
         Close();
     else if (open)
-        throw SerialError("Serial port COM" + std::to_string(commPort_) + " is already open.");
+        throw SerialError("Serial port COM" + std::to_string(commPort_) +
+                          " is still busy with the previous command.\nWait until it has been sent, then try again.");
 }
 
 void MSComm::Open()

@@ -74,14 +74,18 @@ TEST_F(MainWindowTest, ControlsStandWhereTheLayoutPutsThem)
     EXPECT_GT(order.indexOf(form->Text1), order.indexOf(form->Combo2)) << "the entry lies on top";
 
     // No caption is cut off in the font that stands in for the layout's.
-    for (QLabel* label : form->findChildren<QLabel*>())
-        if (!label->text().isEmpty())
+    for (QLabel* label : form->findChildren<QLabel*>()) {
+        if (!label->text().isEmpty()) {
             EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
                 << label->text().toStdString();
-    for (QPushButton* button : form->findChildren<QPushButton*>())
-        if (!button->isHidden())
+        }
+    }
+    for (QPushButton* button : form->findChildren<QPushButton*>()) {
+        if (!button->isHidden()) {
             EXPECT_LT(button->fontMetrics().horizontalAdvance(button->text()), button->width())
-            << button->text().toStdString();
+                << button->text().toStdString();
+        }
+    }
 }
 
 TEST_F(MainWindowTest, EachCommandLetterLaysTheWindowOut)
