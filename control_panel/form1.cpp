@@ -190,4 +190,7 @@ void form1::ConnectHandlers()
     Bind(Combo2, &platform::ComboBox::Click, this, &form1::Combo2_Click);
     Bind(Command2, &platform::CommandButton::Click, this, &form1::Command2_Click);
     Bind(Command7, &platform::CommandButton::Click, this, &form1::Command7_Click);
+    Bind(Command3, &platform::CommandButton::Click, this, &form1::Command3_Click);
+    Bind(Image1, &platform::PictureBox::Click, this, &form1::Image1_Click);
+    Bind(Label3, &platform::Label::Click, this, &form1::Label3_Click);
 }

@@ -19,6 +19,9 @@ public:
     void Combo2_Click();
     void Command2_Click();
     void Command7_Click();
+    void Command3_Click();
+    void Image1_Click();
+    void Label3_Click();
 
     // Controls, in tab order.
     platform::Label* Label2;
