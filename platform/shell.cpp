@@ -5,7 +5,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
-#include <cstring>
 
 namespace platform {
 
@@ -17,19 +16,10 @@ const char* const kOpener = "xdg-open";
 
 }  // namespace
 
-bool ShellExecuteA(void* /*owner*/, const char* operation, const char* file, const char* /*parameters*/,
+bool ShellExecuteA(void* /*owner*/, const char* /*operation*/, const char* file, const char* /*parameters*/,
                    const char* /*directory*/, int /*showCommand*/)
 {
-    if (file == nullptr || *file == '\0') {
-        ShowErrorMessage(QStringLiteral("There is nothing to open."));
-        return false;
-    }
     const QString target = QString::fromLocal8Bit(file);
-    if (operation != nullptr && std::strcmp(operation, "open") != 0) {
-        ShowErrorMessage(QStringLiteral("\"%1\" cannot be done with %2.").arg(QString::fromLocal8Bit(operation), target));
-        return false;
-    }
-
     const QString opener = QStandardPaths::findExecutable(QString::fromLatin1(kOpener));
     if (opener.isEmpty()) {
         ShowErrorMessage(QStringLiteral("%1 could not be opened: the program xdg-open, which opens addresses in "

@@ -65,13 +65,6 @@ TEST_F(MainWindowTest, LinksHandTheirAddressToTheDesktopHandlerOncePerClickInEve
     EXPECT_FALSE(Module1::MSComm1().PortOpen());
 }
 
-TEST_F(MainWindowTest, LinkTargetsAreTheShownAddresses)
-{
-    EXPECT_TRUE(form->Image1->toolTip().startsWith(QStringLiteral("https://")));
-    EXPECT_FALSE(form->Label3->Caption().startsWith(QStringLiteral("mailto:")));
-    EXPECT_TRUE(form->Label3->Caption().contains(QLatin1Char('@')));
-}
-
 TEST_F(MainWindowTest, OtherLabelsAreNoLinks)
 {
     test::RecordingOpener opener;
