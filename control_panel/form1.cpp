@@ -193,4 +193,7 @@ void form1::ConnectHandlers()
     Bind(Command1, &platform::CommandButton::Click, this, &form1::Command1_Click);
     Bind(Command4, &platform::CommandButton::Click, this, &form1::Command4_Click);
     Bind(Command5, &platform::CommandButton::Click, this, &form1::Command5_Click);
+    Bind(Command3, &platform::CommandButton::Click, this, &form1::Command3_Click);
+    Bind(Image1, &platform::PictureBox::Click, this, &form1::Image1_Click);
+    Bind(Label3, &platform::Label::Click, this, &form1::Label3_Click);
 }

@@ -23,6 +23,9 @@ public:
     void Command1_Click();
     void Command4_Click();
     void Command5_Click();
+    void Command3_Click();
+    void Image1_Click();
+    void Label3_Click();
 
     // Controls, in tab order.
     platform::Label* Label2;

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgtest-dev libgmock-dev
   fonts-liberation locales
+  xdg-utils
   xvfb xauth x11-utils imagemagick
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
 )
