@@ -190,4 +190,5 @@ void form1::ConnectHandlers()
     Bind(Combo2, &platform::ComboBox::Click, this, &form1::Combo2_Click);
     Bind(Command2, &platform::CommandButton::Click, this, &form1::Command2_Click);
     Bind(Command7, &platform::CommandButton::Click, this, &form1::Command7_Click);
+    Bind(Command6, &platform::CommandButton::Click, this, &form1::Command6_Click);
 }

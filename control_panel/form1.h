@@ -19,6 +19,7 @@ public:
     void Combo2_Click();
     void Command2_Click();
     void Command7_Click();
+    void Command6_Click();
 
     // Controls, in tab order.
     platform::Label* Label2;
