@@ -2,6 +2,7 @@
 #include "sweep/form2.h"
 
 #include <QCoreApplication>
+#include <QTime>
 #include <QTimer>
 #include <chrono>
 #include <cmath>
@@ -133,4 +134,24 @@ TEST_F(TimedWait, AClockThatCannotBeTrustedNeverStretchesTheWaitFarBeyondItsLeng
         EXPECT_LE(took, c.atMost);
         EXPECT_GT(pumps, 0);
     }
+}
+
+TEST(TimeOfDayClock, ReadsTheTimeOfDayToTheFullPrecisionOfASingle)
+{
+    // Each reading lies within half a step of a float of the milliseconds
+    // read around it; late in the day a float step is 1/128 s.
+    const auto started = std::chrono::steady_clock::now();
+    int readings = 0;
+    while (std::chrono::steady_clock::now() - started < std::chrono::milliseconds(100)) {
+        const double before = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+        const float reading = platform::Timer();
+        const double after = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+        if (after < before)
+            continue;   // midnight between the readings
+        const double halfStep = (double(std::nextafter(reading, 1e9f)) - reading) / 2;
+        ASSERT_GE(reading, before - halfStep);
+        ASSERT_LE(reading, after + halfStep);
+        ++readings;
+    }
+    EXPECT_GT(readings, 0);
 }
