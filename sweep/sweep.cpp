@@ -63,9 +63,11 @@ void Form2::Form_Load()
 
 bool Form2::EntriesPass()
 {
-    auto fail = [](const char* message, platform::TextBox* entry) {
+    const std::shared_ptr<const bool> closed = UnloadedFlag();
+    auto fail = [&closed](const char* message, platform::TextBox* entry) {
         platform::ShowErrorMessage(QString::fromLatin1(message));
-        entry->SetFocus();
+        if (!*closed)   // the box handles events while it is open
+            entry->SetFocus();
         return false;
     };
 
@@ -101,7 +103,11 @@ bool Form2::EntriesPass()
 
 void Form2::Command1_Click()
 {
-    if (!EntriesPass())
+    // Handlers run inside the waits below (and inside a message box) and
+    // may close this window; from then on only this flag may be read, never
+    // a member.
+    const std::shared_ptr<const bool> closed = UnloadedFlag();
+    if (!EntriesPass() || *closed)
         return;
     if (!Module1::MSComm1().PortOpen()) {
         // The port failed at load or during an earlier sweep: never pretend
@@ -116,9 +122,6 @@ void Form2::Command1_Click()
     const double first = StartFrequency;
     const double last = StopFrequency;
     const double step = SweepStep;
-    // Handlers run inside the waits below and may close this window; from
-    // then on only this flag may be read, never a member.
-    const std::shared_ptr<const bool> closed = UnloadedFlag();
 
     for (double frequency = first; frequency <= last; frequency += step) {
         SweepFrequency = frequency;

@@ -1,5 +1,6 @@
 #include "sweep_fixture.h"
 
+#include <QTimer>
 #include <vector>
 
 TEST_F(SweepTest, OneCommandPerStepFromStartUpToStop)
@@ -68,14 +69,19 @@ TEST_F(SweepTest, ClosingTheWindowDuringAPauseEndsTheSweepAndFreesThePort)
         line.clear();
         Open();
         int pumpsAfterClose = 0;
+        double closedAt = 0;
         onPump = [&, closeWindow = closeWindow] {
-            if (sweep->IsUnloaded())
+            if (sweep->IsUnloaded()) {
                 ++pumpsAfterClose;
-            else if (line.size() >= 20)
+            } else if (line.size() >= 20) {
+                closedAt = now;
                 closeWindow(sweep);
+            }
         };
         EXPECT_EQ(Sweep("1000", "1001", "100"), Commands({1000000, 1000100}));
         EXPECT_GT(pumpsAfterClose, 0) << "the pause runs to its end";
+        EXPECT_LT(now - closedAt, 0.15) << "and no other pause follows it";
+        EXPECT_FALSE(sweep->Command1->Enabled()) << "no control of the closed window is touched";
         EXPECT_FALSE(Module1::MSComm1().PortOpen());
         EXPECT_EQ(far->ReadAll(150), "") << "nothing follows the close";
         platform::DestroyPendingNow();
@@ -85,6 +91,27 @@ TEST_F(SweepTest, ClosingTheWindowDuringAPauseEndsTheSweepAndFreesThePort)
     EXPECT_TRUE(recorder.messages.isEmpty());
 
     // The main window takes the port again.
+    form->Command7->click();
+    EXPECT_EQ(far->ReadAll(), "S\r");
+}
+
+TEST_F(SweepTest, QuitInTheMiddleOfASweepOpenedFromTheMainWindowReturnsToIt)
+{
+    QTimer::singleShot(0, [&] {
+        sweep = &platform::Ref<Form2>();
+        onPump = [&] {
+            if (line.size() >= 20 && !sweep->IsUnloaded())
+                sweep->Command2->click();
+        };
+        Sweep("1000", "1001", "100");
+    });
+    form->Command6->click();
+    EXPECT_EQ(line + far->ReadAll(150), Commands({1000000, 1000100}));
+    EXPECT_FALSE(Module1::MSComm1().PortOpen());
+    platform::DestroyPendingNow();
+    EXPECT_TRUE(sweep.isNull());
+    EXPECT_TRUE(recorder.messages.isEmpty());
+
     form->Command7->click();
     EXPECT_EQ(far->ReadAll(), "S\r");
 }

@@ -116,6 +116,7 @@ TEST_F(SweepTest, ADeviceThatGoesAwayStopsTheSweepWithOneMessage)
     };
     Sweep("1000", "1000.5", "100");
     EXPECT_EQ(line, Commands({1000000}));
+    EXPECT_LT(now - 1000, 0.3) << "the sweep stops at the failure, not at its last step";
     ASSERT_EQ(recorder.messages.size(), 1);
     EXPECT_TRUE(recorder.messages[0].contains(QStringLiteral("went away"))) << recorder.messages[0].toStdString();
     EXPECT_FALSE(Module1::MSComm1().PortOpen());
