@@ -94,20 +94,6 @@ TEST_F(TimedWait, AWaitOfNoTimeHandlesNoEvent)
     }
 }
 
-TEST_F(TimedWait, WindowEventsAreHandledThroughoutTheWait)
-{
-    now = 500;
-    int fired = 0;
-    QTimer::singleShot(0, [&] { ++fired; });
-    onPump = [&] {
-        if (pumps == 50)
-            QTimer::singleShot(0, [&] { ++fired; });
-    };
-    Form2::Delay(0.1f);
-    EXPECT_EQ(fired, 2);
-    EXPECT_GT(pumps, 50);
-}
-
 TEST_F(TimedWait, AClockThatCannotBeTrustedNeverStretchesTheWaitFarBeyondItsLength)
 {
     struct Case {

@@ -80,15 +80,6 @@ TEST_F(SweepTest, LoadTakesTheMainWindowsEntriesAndOpensItsPort)
     EXPECT_TRUE(recorder.messages.isEmpty());
 }
 
-TEST_F(SweepTest, AStepBelowOneKilohertzInTheMainWindowIsRefusedAtTheSweep)
-{
-    form->Text3->SetText(QStringLiteral("999"));
-    Open();
-    Sweep("1000", "1001", sweep->Text3->Text().toLatin1().constData());
-    EXPECT_EQ(recorder.messages, QStringList{QStringLiteral("PLEASE ENTER VALID STEP SIZE")});
-    EXPECT_EQ(line, "");
-}
-
 TEST_F(SweepTest, APortThatCannotBeOpenedIsReportedOnceAndNoSweepPretendsToSend)
 {
     test::PortMapping missing(2, "/dev/qrvn5800-unplugged");
