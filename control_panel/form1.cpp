@@ -196,4 +196,5 @@ void form1::ConnectHandlers()
     Bind(Command3, &platform::CommandButton::Click, this, &form1::Command3_Click);
     Bind(Image1, &platform::PictureBox::Click, this, &form1::Image1_Click);
     Bind(Label3, &platform::Label::Click, this, &form1::Label3_Click);
+    Bind(Command6, &platform::CommandButton::Click, this, &form1::Command6_Click);
 }

@@ -26,6 +26,7 @@ public:
     void Command3_Click();
     void Image1_Click();
     void Label3_Click();
+    void Command6_Click();
 
     // Controls, in tab order.
     platform::Label* Label2;

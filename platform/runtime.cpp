@@ -33,7 +33,9 @@ float Timer()
 {
     if (Clock())
         return Clock()();
-    return float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+    // One rounding, from the exact seconds: a float holds the milliseconds of
+    // a day only to 8 ms, so converting them first would add that error.
+    return float(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
 }
 
 void SetEventPump(std::function<void()> pump) { Pump() = std::move(pump); }

@@ -1,0 +1,165 @@
+#include "sweep_fixture.h"
+
+#include <QTimer>
+#include <vector>
+
+TEST_F(SweepTest, OneCommandPerStepFromStartUpToStop)
+{
+    struct Case {
+        const char *start, *stop, *step;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"1000", "1000.5", "100", Commands({1000000, 1000100, 1000200, 1000300, 1000400, 1000500})},
+        {"1000", "1000.45", "100", Commands({1000000, 1000100, 1000200, 1000300, 1000400})},
+        {"1000", "1000", "1000", Commands({1000000})},
+        {"1000", "1000.0095", "2.9", Commands({1000000, 1000002, 1000004, 1000006, 1000008})},
+        {"999.999", "1000", "1", Commands({999999, 1000000})},   // numbers, not texts, compared
+        {"1.001", "1.001", "1", Commands({1000})},               // 1.001 * 1000 lies below 1001
+        {"4294967.295", "4294967.295", "5", Commands({4294967295})},
+        {"0.0005", " 0 ", "1", Commands({0})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.start) + " .. " + c.stop + " by " + c.step);
+        line.clear();
+        Open();
+        EXPECT_EQ(test::Hex(Sweep(c.start, c.stop, c.step)), test::Hex(c.expected));
+        EXPECT_TRUE(sweep->Command1->Enabled());
+        EXPECT_TRUE(Module1::MSComm1().PortOpen()) << "the port stays open until the window closes";
+        sweep->Command2->click();
+        platform::DestroyPendingNow();
+    }
+    EXPECT_TRUE(recorder.messages.isEmpty());
+    EXPECT_EQ(test::Hex(Commands({1000000})), "4B 30 30 30 46 34 32 34 30 0D");
+    EXPECT_EQ(form->Text4->Text(), QStringLiteral(" ")) << "a sweep writes nothing into the main window";
+    EXPECT_EQ(form->Combo2->ListCount(), 0);
+}
+
+TEST_F(SweepTest, EveryCommandIsFollowedByItsPauseAndTheEntriesAreFixedAtTheStart)
+{
+    Open();
+    std::vector<double> arrivals;
+    bool disabledThroughout = true;
+    onPump = [&] {
+        disabledThroughout = disabledThroughout && !sweep->Command1->Enabled();
+        if (line.size() > arrivals.size() * 10) {
+            arrivals.push_back(now);
+            sweep->Text2->SetText(QStringLiteral("2000"));   // typed during the sweep
+            sweep->Text3->SetText(QStringLiteral("1"));
+        }
+    };
+    EXPECT_EQ(Sweep("1000", "1000.3", "100"), Commands({1000000, 1000100, 1000200, 1000300}));
+    EXPECT_TRUE(disabledThroughout);
+    ASSERT_EQ(arrivals.size(), 4u);
+    for (std::size_t i = 1; i < arrivals.size(); ++i)
+        EXPECT_NEAR(arrivals[i] - arrivals[i - 1], 0.1, 0.03) << "between commands " << i << " and " << i + 1;
+    EXPECT_GE(now - arrivals.back(), 0.085) << "the last command has its pause too";
+    EXPECT_TRUE(sweep->Command1->Enabled());
+}
+
+TEST_F(SweepTest, ClosingTheWindowDuringAPauseEndsTheSweepAndReturnsToTheMainWindow)
+{
+    using Close = std::function<void(Form2*)>;
+    const std::pair<const char*, Close> waysOut[] = {
+        {"QUIT SWEEP", [](Form2* w) { w->Command2->click(); }},
+        {"close box", [](Form2* w) { w->close(); }},
+    };
+    for (const auto& [name, closeWindow] : waysOut) {
+        SCOPED_TRACE(name);
+        line.clear();
+        int pumpsAfterClose = 0;
+        double closedAt = 0;
+        bool enabledAfter = true;
+        QTimer::singleShot(0, [&, closeWindow = closeWindow] {
+            sweep = &platform::Ref<Form2>();   // the one "SWEEP" opened
+            onPump = [&] {
+                if (sweep->IsUnloaded()) {
+                    ++pumpsAfterClose;
+                } else if (line.size() >= 20) {
+                    closedAt = now;
+                    closeWindow(sweep);
+                }
+            };
+            Sweep("1000", "1001", "100");
+            enabledAfter = sweep->Command1->Enabled();
+        });
+        form->Command6->click();
+        onPump = nullptr;
+        EXPECT_EQ(line + far->ReadAll(150), Commands({1000000, 1000100})) << "nothing follows the close";
+        EXPECT_GT(pumpsAfterClose, 0) << "the pause runs to its end";
+        EXPECT_LT(now - closedAt, 0.15) << "and no other pause follows it";
+        EXPECT_FALSE(enabledAfter) << "no control of the closed window is touched";
+        EXPECT_FALSE(Module1::MSComm1().PortOpen());
+        platform::DestroyPendingNow();
+        EXPECT_TRUE(sweep.isNull()) << "the window is gone";
+    }
+    EXPECT_TRUE(recorder.messages.isEmpty());
+
+    // The main window takes the port again.
+    form->Command7->click();
+    EXPECT_EQ(far->ReadAll(), "S\r");
+}
+
+TEST_F(SweepTest, ClosingTheWindowWhileEarlierOutputDrainsSendsNothingMore)
+{
+    Open();
+    int pending = 0, readings = 0, armedAt = -1;
+    platform::MSComm::SetQueueReader([&](int) {
+        ++readings;
+        return pending > 0 ? pending-- : 0;
+    });
+    onPump = [&] {
+        if (armedAt < 0 && line.size() == 10) {
+            pending = 1000;   // the next command finds the buffer still full
+            armedAt = readings;
+        } else if (armedAt >= 0 && readings > armedAt && !sweep->IsUnloaded()) {
+            sweep->Command2->click();   // during the wait before the 2nd command
+        }
+    };
+    EXPECT_EQ(Sweep("1000", "1001", "100"), Commands({1000000}));
+    EXPECT_GT(pending, 0) << "the window closed while bytes were still pending";
+    EXPECT_TRUE(recorder.messages.isEmpty()) << recorder.messages.join('|').toStdString();
+    EXPECT_FALSE(Module1::MSComm1().PortOpen());
+    platform::DestroyPendingNow();
+    EXPECT_TRUE(sweep.isNull());
+}
+
+TEST_F(SweepTest, AFailedCheckSaysWhatIsWrongMovesTheFocusAndSendsNothing)
+{
+    struct Case {
+        const char *start, *stop, *step;
+        const char* message;
+        int entry;   // 1, 2 or 3: Text1, Text2, Text3
+    };
+    const Case cases[] = {
+        {"1000", "", "1000", "PLEASE ENTER VALID STOP FREQUENCY", 2},
+        {"1000", "1001", "0.5", "PLEASE ENTER VALID STEP SIZE", 3},
+        {"1000", "1001", "", "PLEASE ENTER VALID STEP SIZE", 3},
+        {"1000", "1001", "ten", "PLEASE ENTER VALID STEP SIZE", 3},
+        {"1000", "1001", "-3", "PLEASE ENTER VALID STEP SIZE", 3},
+        {"x", "", "", "PLEASE ENTER VALID STEP SIZE", 3},   // only the first failing check
+        {"x", "1001", "1", "PLEASE ENTER VALID START FREQUENCY", 1},
+        {"-0.0001", "1001", "1", "PLEASE ENTER VALID START FREQUENCY", 1},
+        {"4294967.296", "4294967.296", "1", "START FREQUENCY OUT COMMAND RANGE ", 1},
+        {"1000", "1e3", "1", "PLEASE ENTER VALID STOP FREQUENCY", 2},
+        {"1000", "-0.0001", "1", "PLEASE ENTER VALID STOP FREQUENCY", 2},
+        {"1000", "4294967.296", "1", "STOP FREQUENCY OUT OF RANGE ", 2},
+        {"1000", "999.9999", "1", "STOP FREQUENCY LESS THAN START FREQUENCY", 2},
+    };
+    Open();
+    const platform::TextBox* entries[] = {nullptr, sweep->Text1, sweep->Text2, sweep->Text3};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.start) + " / " + c.stop + " / " + c.step);
+        recorder.messages.clear();
+        sweep->Command2->setFocus();
+        Sweep(c.start, c.stop, c.step);
+        EXPECT_EQ(recorder.messages, QStringList{QString::fromLatin1(c.message)});
+        EXPECT_EQ(sweep->focusWidget(), entries[c.entry]);
+        EXPECT_EQ(sweep->Text1->Text(), QString::fromLatin1(c.start));
+        EXPECT_EQ(sweep->Text2->Text(), QString::fromLatin1(c.stop));
+        EXPECT_EQ(sweep->Text3->Text(), QString::fromLatin1(c.step));
+        EXPECT_TRUE(sweep->Command1->Enabled());
+        EXPECT_TRUE(Module1::MSComm1().PortOpen());
+    }
+    EXPECT_EQ(line, "") << "nothing is sent after a failed check";
+}
