@@ -55,4 +55,8 @@ private:
     bool SendStep(const std::shared_ptr<const bool>& closed);
 
     short port_ = 0;   // the port asked for at load, named in messages
+    // Whether this window's load opened the port. A port that a main-window
+    // command still holds (the window was opened while that command waited
+    // for the line) is that command's to write and to close, never the sweep's.
+    bool holdsPort_ = false;
 };

@@ -54,6 +54,7 @@ void Form2::Form_Load()
     port_ = main.Combo1->Text().toShort();
     try {
         Module1::OpenPort(port_);
+        holdsPort_ = true;
     } catch (const std::exception& e) {
         // The window still opens, so that the engineer can read the entries
         // and close it; " SWEEP" then says that the port is not open.
@@ -109,7 +110,7 @@ void Form2::Command1_Click()
     const std::shared_ptr<const bool> closed = UnloadedFlag();
     if (!EntriesPass() || *closed)
         return;
-    if (!Module1::MSComm1().PortOpen()) {
+    if (!holdsPort_) {
         // The port failed at load or during an earlier sweep: never pretend
         // to send.
         platform::ShowErrorMessage(PortNotOpenText(port_));
@@ -152,6 +153,7 @@ bool Form2::SendStep(const std::shared_ptr<const bool>& closed)
         // The device went away: one message for the whole sweep, and the
         // window stays usable.
         SweepRunning = false;
+        holdsPort_ = false;
         Module1::ClosePort();
         Command1->SetEnabled(true);
         platform::ShowErrorMessage(QString::fromLocal8Bit(e.what()));
@@ -162,8 +164,11 @@ bool Form2::SendStep(const std::shared_ptr<const bool>& closed)
 void Form2::Command2_Click()
 {
     SweepRunning = false;
-    // Bytes not yet on the line would still reach the board after the stop.
-    Module1::MSComm1().setOutBufferCount(0);
-    Module1::ClosePort();
+    if (holdsPort_) {
+        holdsPort_ = false;
+        // Bytes not yet on the line would still reach the board after the stop.
+        Module1::MSComm1().setOutBufferCount(0);
+        Module1::ClosePort();
+    }
     Unload();
 }

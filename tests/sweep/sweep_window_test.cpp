@@ -98,6 +98,26 @@ TEST_F(SweepTest, APortThatCannotBeOpenedIsReportedOnceAndNoSweepPretendsToSend)
     EXPECT_EQ(pumps, 0) << "no pause was waited for";
 }
 
+TEST_F(SweepTest, APortStillHeldByAMainWindowCommandIsNeitherWrittenNorClosedByTheSweep)
+{
+    // "SWEEP" pressed while a main-window command waits for the line on port 1.
+    Module1::OpenPort(1);
+    Open();
+    ASSERT_EQ(recorder.messages.size(), 1);
+    EXPECT_TRUE(recorder.messages[0].contains(QStringLiteral("busy"))) << recorder.messages[0].toStdString();
+
+    Sweep("1000", "1000.2", "100");
+    EXPECT_EQ(line, "");
+    ASSERT_EQ(recorder.messages.size(), 2);
+    EXPECT_TRUE(recorder.messages[1].contains(QStringLiteral("not open"))) << recorder.messages[1].toStdString();
+
+    sweep->Command2->click();
+    EXPECT_TRUE(Module1::MSComm1().PortOpen()) << "the waiting command still owns the port";
+    Module1::SendCommand("S\r");
+    EXPECT_EQ(far->ReadAll(20), "S\r");
+    Module1::ClosePort();
+}
+
 TEST_F(SweepTest, ADeviceThatGoesAwayStopsTheSweepWithOneMessage)
 {
     Open();
