@@ -87,7 +87,9 @@ private:
     // command built from the accepted value.
     void Refuse(const QString& message, platform::TextBox* entry);
     std::optional<double> ReadFrequencyEntries();
-    std::optional<double> CheckChannel0(double frequency);
+    // The channel-0 frequency a value counts from: 0 unless the letter counts
+    // from channel 0; then the checked entry, or nullopt once refused.
+    std::optional<double> CheckChannel0(bool aboveChannel0, double frequency);
     bool CheckValueRange(double value);
     void EncodeBoardCommand(const QString& letter);
     void ShowAndSendCommand();

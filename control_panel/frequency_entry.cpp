@@ -36,8 +36,10 @@ std::optional<double> form1::ReadFrequencyEntries()
     return frequency;
 }
 
-std::optional<double> form1::CheckChannel0(double frequency)
+std::optional<double> form1::CheckChannel0(bool aboveChannel0, double frequency)
 {
+    if (!aboveChannel0)
+        return 0.0;
     const std::optional<double> channel0 = NumberIn(std::get<QString>(Channel0Frequency));
     if (!channel0 || frequency < *channel0) {
         Refuse(kValidFrequency, Text2);

@@ -19,14 +19,10 @@ void form1::Command1_Click()
     const std::optional<LetterUnit> unit = UnitOf(letter.toStdString());
     if (!unit)
         throw std::invalid_argument("No command letter is selected; nothing was sent.");
-    double channel0 = 0;
-    if (unit->aboveChannel0) {
-        const std::optional<double> checked = CheckChannel0(*frequency);
-        if (!checked)
-            return;
-        channel0 = *checked;
-    }
-    const double value = ScaledValue(*unit, *frequency, channel0, 0.0);
+    const std::optional<double> channel0 = CheckChannel0(unit->aboveChannel0, *frequency);
+    if (!channel0)
+        return;
+    const double value = ScaledValue(*unit, *frequency, *channel0, 0.0);
     FrequencyValue = value;
     if (!CheckValueRange(value))
         return;

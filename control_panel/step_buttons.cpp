@@ -46,21 +46,17 @@ void form1::StepFrequency(int direction)
     const std::optional<double> frequency = ReadFrequencyEntries();
     if (!frequency)
         return;
-    double channel0 = 0;
-    if (unit->aboveChannel0) {
-        const std::optional<double> checked = CheckChannel0(*frequency);
-        if (!checked)
-            return;
-        channel0 = *checked;
-    }
-    const double value = ScaledValue(*unit, *frequency, channel0, direction * step / hzPerUnit);
+    const std::optional<double> channel0 = CheckChannel0(unit->aboveChannel0, *frequency);
+    if (!channel0)
+        return;
+    const double value = ScaledValue(*unit, *frequency, *channel0, direction * step / hzPerUnit);
     FrequencyValue = value;
 
     // The entry follows the new frequency, also when it is about to be
     // refused, so that the next click walks on from what the user sees. A
     // value past the range of a double has no text and leaves the entry as
     // typed.
-    const double megahertz = unit->aboveChannel0 ? value / unit->perMHz + channel0 : value / unit->perMHz;
+    const double megahertz = unit->aboveChannel0 ? value / unit->perMHz + *channel0 : value / unit->perMHz;
     if (std::isfinite(megahertz))
         Text1->SetText(TextOf(megahertz));
     if (!CheckValueRange(value))
