@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
-#include <stdexcept>
 #include <system_error>
 
 namespace {
@@ -66,19 +65,6 @@ std::optional<double> ParseNumber(std::string_view text)
         return std::nullopt;
     }
     return negative ? -magnitude : magnitude;
-}
-
-bool IsNumeric(std::string_view text)
-{
-    return ParseNumber(text).has_value();
-}
-
-double ToNumber(std::string_view text)
-{
-    const std::optional<double> value = ParseNumber(text);
-    if (!value)
-        throw std::invalid_argument("not a number: \"" + std::string(text) + "\"");
-    return *value;
 }
 
 std::string NumberToText(double value)

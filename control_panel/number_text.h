@@ -18,13 +18,6 @@
 // too small to hold rounds to zero, keeping its sign.
 std::optional<double> ParseNumber(std::string_view text);
 
-// Whether ParseNumber accepts the text.
-bool IsNumeric(std::string_view text);
-
-// The value of a text that IsNumeric accepts.
-// Throws std::invalid_argument for any other text.
-double ToNumber(std::string_view text);
-
 // The value rounded to 15 significant digits, written in fixed notation (never
 // with an exponent, whatever the magnitude): "1001", "1000.001", "-0.5",
 // "100000000000000000000", "0.000001". A whole number has no decimal point;

@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <random>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -61,8 +60,6 @@ TEST(NumberText, AcceptsPlainDecimals)
         const auto value = ParseNumber(c.text);
         ASSERT_TRUE(value);
         EXPECT_EQ(*value, c.value);
-        EXPECT_TRUE(IsNumeric(c.text));
-        EXPECT_EQ(ToNumber(c.text), c.value);
     }
     EXPECT_TRUE(std::signbit(*ParseNumber("-0." + std::string(400, '0') + "1")));
 }
@@ -81,8 +78,6 @@ TEST(NumberText, RefusesEverythingElse)
     for (const auto& text : cases) {
         SCOPED_TRACE('"' + text.substr(0, 40) + '"');
         EXPECT_FALSE(ParseNumber(text));
-        EXPECT_FALSE(IsNumeric(text));
-        EXPECT_THROW(ToNumber(text), std::invalid_argument);
     }
 }
 
@@ -211,7 +206,7 @@ TEST(NumberText, IgnoresALocaleWithADecimalComma)
     char printed[8];
     std::snprintf(printed, sizeof printed, "%.1f", 1.5);
     const auto parsed = ParseNumber(" -1000.25 ");
-    const bool commaAccepted = IsNumeric("1,5");
+    const bool commaAccepted = ParseNumber("1,5").has_value();
     const std::string written = NumberToText(-1000.25);
     const std::string writtenSmall = NumberToText(0.000001);
     std::setlocale(LC_NUMERIC, saved.c_str());
