@@ -167,3 +167,34 @@ TEST_F(MainWindowTest, ExitAndTheCloseBoxEndTheRun)
     again.close();
     EXPECT_EQ(endedAgain.count(), 1);
 }
+
+TEST_F(MainWindowTest, TabVisitsTheEntriesAndButtonsInTheirOrderWithTheirLook)
+{
+    const QList<QWidget*> order{form->Text1,    form->Text3,    form->Command1, form->Command2, form->Command4,
+                                form->Command5, form->Command6, form->Text4,    form->Combo1,   form->Combo2,
+                                form->Combo3,   form->Command7};
+    QStringList visited;
+    QWidget* w = form->Text1;
+    for (qsizetype i = 0; i < order.size(); ++i, w = w->nextInFocusChain()) {
+        while (w->focusProxy() || !w->isVisibleTo(form) || !(w->focusPolicy() & Qt::TabFocus))
+            w = w->nextInFocusChain();
+        EXPECT_EQ(w, order[i]) << "stop " << i;
+    }
+
+    struct Look {
+        QWidget* control;
+        int pixelSize;
+        bool bold;
+    };
+    const Look looks[] = {{form->Text1, 13, true},    {form->Text2, 13, true},    {form->Text3, 13, true},
+                          {form->Text4, 11, true},    {form->Command4, 24, false}, {form->Command5, 32, true},
+                          {form->Command1, 11, true}, {form->Label1, 11, false},  {form->Combo3, 11, false}};
+    for (const Look& l : looks) {
+        EXPECT_EQ(l.control->font().pixelSize(), l.pixelSize) << l.control->metaObject()->className();
+        EXPECT_EQ(l.control->font().bold(), l.bold) << l.control->metaObject()->className();
+    }
+    EXPECT_EQ(form->Text1->palette().color(QPalette::Base), QColor(128, 255, 128));
+    EXPECT_EQ(form->Combo3->palette().color(QPalette::Base), QColor(128, 255, 255));
+    EXPECT_EQ(form->Text4->palette().color(QPalette::Base), QColor(255, 128, 255));
+    EXPECT_TRUE(form->Label3->font().underline());
+}
