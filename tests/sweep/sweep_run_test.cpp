@@ -70,8 +70,10 @@ TEST_F(SweepTest, ClosingTheWindowDuringAPauseEndsTheSweepAndReturnsToTheMainWin
         int pumpsAfterClose = 0;
         double closedAt = 0;
         bool enabledAfter = true;
+        bool modal = false;
         QTimer::singleShot(0, [&, closeWindow = closeWindow] {
             sweep = &platform::Ref<Form2>();   // the one "SWEEP" opened
+            modal = sweep->isVisible() && sweep->windowModality() == Qt::ApplicationModal;
             onPump = [&] {
                 if (sweep->IsUnloaded()) {
                     ++pumpsAfterClose;
@@ -85,6 +87,7 @@ TEST_F(SweepTest, ClosingTheWindowDuringAPauseEndsTheSweepAndReturnsToTheMainWin
         });
         form->Command6->click();
         onPump = nullptr;
+        EXPECT_TRUE(modal);
         EXPECT_EQ(line + far->ReadAll(150), Commands({1000000, 1000100})) << "nothing follows the close";
         EXPECT_GT(pumpsAfterClose, 0) << "the pause runs to its end";
         EXPECT_LT(now - closedAt, 0.15) << "and no other pause follows it";
@@ -94,6 +97,8 @@ TEST_F(SweepTest, ClosingTheWindowDuringAPauseEndsTheSweepAndReturnsToTheMainWin
         EXPECT_TRUE(sweep.isNull()) << "the window is gone";
     }
     EXPECT_TRUE(recorder.messages.isEmpty());
+    EXPECT_EQ(form->Text1->Text(), QStringLiteral("1000"));
+    EXPECT_EQ(form->Text3->Text(), QStringLiteral("1000000"));
 
     // The main window takes the port again.
     form->Command7->click();

@@ -2,7 +2,6 @@
 
 #include "platform/colors.h"
 
-#include <QTimer>
 
 TEST_F(SweepTest, TheWindowHasItsCaptionControlsAndTabOrder)
 {
@@ -120,43 +119,4 @@ TEST_F(SweepTest, ADeviceThatGoesAwayStopsTheSweepWithOneMessage)
     EXPECT_TRUE(recorder.messages[1].contains(QStringLiteral("not open")));
     sweep->Command2->click();
     EXPECT_TRUE(sweep->IsUnloaded());
-}
-
-TEST_F(SweepTest, SweepButtonOfTheMainWindowShowsTheSweepWindowModallyEachTimeAfresh)
-{
-    const QString before = form->Text4->Text();
-    QPointer<Form2> first;
-    bool inspected = false;
-    QTimer::singleShot(0, [&] {
-        first = &platform::Ref<Form2>();
-        EXPECT_TRUE(first->isVisible());
-        EXPECT_EQ(first->windowModality(), Qt::ApplicationModal);
-        EXPECT_EQ(first->Text1->Text(), QStringLiteral("1000"));
-        EXPECT_EQ(first->Text2->Text(), QString());
-        EXPECT_EQ(first->Text3->Text(), QStringLiteral("1000"));
-        EXPECT_TRUE(Module1::MSComm1().PortOpen());
-        inspected = true;
-        first->Command2->click();
-    });
-    form->Command6->click();
-    ASSERT_TRUE(inspected);
-    EXPECT_FALSE(Module1::MSComm1().PortOpen());
-    EXPECT_EQ(form->Text4->Text(), before);
-    EXPECT_EQ(form->Text1->Text(), QStringLiteral("1000"));
-    EXPECT_EQ(form->Text3->Text(), QStringLiteral("1000000"));
-    EXPECT_EQ(form->Combo2->ListCount(), 0);
-    platform::DestroyPendingNow();
-    EXPECT_TRUE(first.isNull()) << "unloaded for good";
-
-    form->Text1->SetText(QStringLiteral("2400"));
-    QString secondStart;
-    QTimer::singleShot(0, [&] {
-        Form2& second = platform::Ref<Form2>();
-        secondStart = second.Text1->Text();
-        second.close();
-    });
-    form->Command6->click();
-    EXPECT_EQ(secondStart, QStringLiteral("2400")) << "a new window with a new load step";
-    EXPECT_FALSE(Module1::MSComm1().PortOpen());
-    EXPECT_TRUE(recorder.messages.isEmpty());
 }
