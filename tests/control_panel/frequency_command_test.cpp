@@ -39,13 +39,9 @@ QString NoBlanks(const char* hex) { return QString::fromLatin1(hex).remove(' ');
 
 TEST_F(FrequencyCommandTest, EveryLetterPutsItsCommandOnTheLineAndShowsItsBytes)
 {
-    struct Example {
-        const char* letter;   // "S" is the swap button
-        const char* frequency;
-        const char* channel0;
-        const char* bytes;
-    };
-    const Example examples[] = {
+    const struct {
+        const char *letter, *frequency, *channel0, *bytes;   // letter "S": the swap button
+    } examples[] = {
         {"D", "1000", " ", "44 00 CA 9A 3B 0D"},
         {"K", "100", " ", "4B 30 30 30 31 38 36 41 30 0D"},
         {"M", "2400", " ", "4D 30 30 30 30 30 39 36 30 0D"},
@@ -69,7 +65,7 @@ TEST_F(FrequencyCommandTest, EveryLetterPutsItsCommandOnTheLineAndShowsItsBytes)
         {"K", "0.0015", " ", "4B 30 30 30 30 30 30 30 31 0D"},
         {"M", "12.7", " ", "4D 30 30 30 30 30 30 30 43 0D"},
     };
-    for (const Example& e : examples) {
+    for (const auto& e : examples) {
         SCOPED_TRACE(std::string(e.letter) + " " + e.frequency + " / " + e.channel0);
         const bool swap = std::string_view(e.letter) == "S";
         if (!swap)
@@ -108,14 +104,12 @@ TEST_F(FrequencyCommandTest, SwapGoesToTheSelectedPortAndReadsNoEntry)
 
 TEST_F(FrequencyCommandTest, SetFrequencyRefusesABadEntryAndSendsNothing)
 {
-    struct Case {
+    const struct {
         const char* letter;
-        std::string frequency;
-        std::string channel0;
+        std::string frequency, channel0;
         const char* message;
         platform::TextBox* form1::*entry;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"D", "", " ", kValid, &form1::Text1},
         {"D", " ", " ", kValid, &form1::Text1},
         {"C", "abc", "x", kValid, &form1::Text1},   // the frequency is checked first
@@ -132,7 +126,7 @@ TEST_F(FrequencyCommandTest, SetFrequencyRefusesABadEntryAndSendsNothing)
     Click(form->Command1);
     line.ReadAll();
 
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.letter) + " " + c.frequency.substr(0, 12) + " / " + c.channel0.substr(0, 12));
         Enter(c.letter, c.frequency.c_str(), c.channel0.c_str());
         Click(form->Command1);
@@ -189,12 +183,11 @@ protected:
 
 TEST_F(StepButtonsTest, StepSendsTheNewFrequencyAndWritesItBack)
 {
-    struct Case {
+    const struct {
         const char *letter, *frequency, *channel0, *step;
         int direction;
         const char *bytes, *frequencyAfter, *stepAfter;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"D", "1000", " ", "1000000", +1, "44 40 0C AA 3B 0D", "1001", "1000000"},
         {"D", "1000", " ", "1000000", -1, "44 C0 87 8B 3B 0D", "999", "1000000"},
         {"d", "2400.1", " ", "100000", +1, "64 40 25 10 8F 0D", "2400.2", "100000"},
@@ -216,7 +209,7 @@ TEST_F(StepButtonsTest, StepSendsTheNewFrequencyAndWritesItBack)
         {"D", "1000.0000005", " ", "0.5", +1, "44 00 CA 9A 3B 0D", "1000", "0.5"},
         {"D", "4294.967294", " ", "1", +1, "44 FF FF FF FF 0D", "4294.967295", "1"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.letter) + " " + c.frequency + " step " + c.step + (c.direction > 0 ? " +" : " -"));
         Enter(c.letter, c.frequency, c.channel0, c.step);
         Click(Button(c.direction));
@@ -239,18 +232,16 @@ TEST_F(StepButtonsTest, StepSendsTheNewFrequencyAndWritesItBack)
 
 TEST_F(StepButtonsTest, StepRefusesABadEntryAfterWritingBackWhatItHasComputed)
 {
-    struct Case {
+    const struct {
         const char* letter;
-        std::string frequency;
-        std::string channel0;
+        std::string frequency, channel0;
         const char* step;
         int direction;
         const char* message;
         platform::TextBox* form1::*entry;
         std::string frequencyAfter;
         const char* stepAfter;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"D", "1000", " ", "0", +1, kStep, &form1::Text3, "1000", "0"},
         {"D", "abc", " ", "-5", -1, kStep, &form1::Text3, "abc", "-5"},   // the step is checked first
         {"D", "1000", " ", " ", +1, kStep, &form1::Text3, "1000", " "},
@@ -271,7 +262,7 @@ TEST_F(StepButtonsTest, StepRefusesABadEntryAfterWritingBackWhatItHasComputed)
     Click(form->Command4);
     line.ReadAll();
 
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.letter) + " " + c.frequency.substr(0, 12) + " step " + c.step);
         Enter(c.letter, c.frequency.c_str(), c.channel0.c_str(), c.step);
         Click(Button(c.direction));
