@@ -25,7 +25,7 @@ void ExpectAsStored(Form4* f)
 
 }  // namespace
 
-TEST_F(CableWindowTest, OpensAsStored)
+TEST_F(CableWindowTest, OpensAsStoredAndResizingMovesNothing)
 {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Evaluation Board Connector Cable"));
     EXPECT_TRUE(form->isVisible());
@@ -42,6 +42,16 @@ TEST_F(CableWindowTest, OpensAsStored)
     EXPECT_EQ(form->Command2->text(), QStringLiteral("Close"));
     EXPECT_EQ(form->Command1->nextInFocusChain(), form->Command2) << "Print, then Close, in tab order";
     EXPECT_EQ(form->Image1->focusPolicy(), Qt::NoFocus);
+
+    // Resizing moves and scales nothing.
+    for (const QSize size : {QSize(400, 300), QSize(1200, 900)}) {
+        form->resize(size);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(form->size(), size);
+        for (const Place& p : StoredPlaces(form))
+            EXPECT_EQ(p.control->geometry(), p.pixels) << size.width();
+        EXPECT_EQ(form->Image1->pixmap().size(), QSize(800, 573));
+    }
 }
 
 TEST_F(CableWindowTest, DrawingSitsUnscaledInsideATwoPixelBorder)
@@ -62,18 +72,6 @@ TEST_F(CableWindowTest, DrawingSitsUnscaledInsideATwoPixelBorder)
             ink += qGray(drawing.pixel(x, y)) < 128;
     EXPECT_GT(ink, 10000);
     EXPECT_EQ(qGray(drawing.pixel(200, 200)), 255) << "the paper is white";
-}
-
-TEST_F(CableWindowTest, ResizingMovesAndScalesNothing)
-{
-    for (const QSize size : {QSize(400, 300), QSize(1200, 900)}) {
-        form->resize(size);
-        QCoreApplication::processEvents();
-        EXPECT_EQ(form->size(), size);
-        for (const Place& p : StoredPlaces(form))
-            EXPECT_EQ(p.control->geometry(), p.pixels) << size.width();
-        EXPECT_EQ(form->Image1->pixmap().size(), QSize(800, 573));
-    }
 }
 
 TEST_F(CableWindowTest, CloseAndTheCloseBoxDestroyItAndTheNextOpeningIsAsStored)

@@ -11,6 +11,25 @@ namespace {
 
 bool Shown(const QWidget* w) { return !w->isHidden(); }
 
+// What the command letter decides: the reference letter relabels the entry in
+// red and drops the step, the channel-0 letters show their entry.
+void ExpectLayout(const form1* form, bool reference, bool channel0)
+{
+    EXPECT_EQ(form->Label2->Caption(),
+              reference ? QStringLiteral("ENTER REFERENCE (MHZ):") : QStringLiteral("ENTER FREQUENCY (MHZ):"));
+    EXPECT_EQ(form->Label2->ForeColor(), reference ? platform::RGB(255, 0, 0) : platform::kButtonText);
+    EXPECT_EQ(form->Label2->palette().color(QPalette::WindowText),
+              reference ? QColor(Qt::red) : platform::ToQColor(platform::kButtonText));
+    for (const platform::CommandButton* step : {form->Command4, form->Command5})
+        EXPECT_EQ(step->Enabled(), !reference);
+    for (const QWidget* w : {static_cast<QWidget*>(form->Text3), static_cast<QWidget*>(form->Label4)})
+        EXPECT_EQ(Shown(w), !reference);
+    for (const QWidget* w : {static_cast<QWidget*>(form->Text2), static_cast<QWidget*>(form->Label5),
+                             static_cast<QWidget*>(form->Label6)})
+        EXPECT_EQ(Shown(w), channel0);
+    EXPECT_TRUE(form->Command7->Enabled()) << "nothing disables the swap";
+}
+
 }  // namespace
 
 TEST_F(MainWindowTest, StartsCentredWithItsStartUpValuesAndNoPortOpen)
@@ -29,15 +48,7 @@ TEST_F(MainWindowTest, StartsCentredWithItsStartUpValuesAndNoPortOpen)
     EXPECT_EQ(form->Combo1->Text(), QStringLiteral("1"));
     EXPECT_EQ(form->Text1->Text(), QStringLiteral("1000"));
     EXPECT_EQ(form->Text3->Text(), QStringLiteral("1000000"));
-    EXPECT_FALSE(Shown(form->Text2));
-    EXPECT_FALSE(Shown(form->Label5));
-    EXPECT_FALSE(Shown(form->Label6));
-    EXPECT_TRUE(Shown(form->Text3));
-    EXPECT_TRUE(Shown(form->Label4));
-    EXPECT_TRUE(form->Command4->Enabled());
-    EXPECT_TRUE(form->Command5->Enabled());
-    EXPECT_EQ(form->Label2->Caption(), QStringLiteral("ENTER FREQUENCY (MHZ):"));
-    EXPECT_EQ(form->Label2->ForeColor(), platform::kButtonText);
+    ExpectLayout(form, false, false);
     EXPECT_EQ(form->Text4->Text(), QStringLiteral(" "));
     EXPECT_EQ(form->Text2->Text(), QStringLiteral(" "));
     EXPECT_EQ(form->Combo2->ListCount(), 0);
@@ -88,52 +99,25 @@ TEST_F(MainWindowTest, ControlsStandWhereTheLayoutPutsThem)
     }
 }
 
-TEST_F(MainWindowTest, EachCommandLetterLaysTheWindowOut)
-{
-    struct Layout {
-        const char* letter;
-        bool reference;
-        bool channel0;
-    };
-    const Layout layouts[] = {{"C", false, true},  {"c", false, true},  {"D", false, false},
-                              {"d", false, false}, {"K", false, false}, {"k", false, false},
-                              {"M", false, false}, {"m", false, false}, {"R", true, false}};
-    for (const Layout& l : layouts) {
-        SCOPED_TRACE(l.letter);
-        // From each other layout, so no state of a previous pick carries over.
-        for (const char* from : {"R", "c", "D"}) {
-            Pick(form->Combo3, QString::fromLatin1(from));
-            Pick(form->Combo3, QString::fromLatin1(l.letter));
-            EXPECT_EQ(form->Label2->Caption(), l.reference ? QStringLiteral("ENTER REFERENCE (MHZ):")
-                                                           : QStringLiteral("ENTER FREQUENCY (MHZ):"));
-            EXPECT_EQ(form->Label2->ForeColor(), l.reference ? platform::RGB(255, 0, 0) : platform::kButtonText);
-            EXPECT_EQ(form->Label2->palette().color(QPalette::WindowText),
-                      l.reference ? QColor(Qt::red) : platform::ToQColor(platform::kButtonText));
-            EXPECT_EQ(form->Command4->Enabled(), !l.reference);
-            EXPECT_EQ(form->Command5->Enabled(), !l.reference);
-            EXPECT_EQ(Shown(form->Text3), !l.reference);
-            EXPECT_EQ(Shown(form->Label4), !l.reference);
-            EXPECT_EQ(Shown(form->Text2), l.channel0);
-            EXPECT_EQ(Shown(form->Label5), l.channel0);
-            EXPECT_EQ(Shown(form->Label6), l.channel0);
-            EXPECT_TRUE(form->Command7->Enabled()) << "nothing disables the swap";
-        }
-    }
-}
-
-TEST_F(MainWindowTest, ReselectingALetterAndHidingEntriesKeepEveryText)
+TEST_F(MainWindowTest, EachCommandLetterLaysTheWindowOutAndKeepsEveryText)
 {
     form->Text2->SetText(QStringLiteral("950"));
     form->Text3->SetText(QStringLiteral("2500"));
-    Pick(form->Combo3, QStringLiteral("c"));
-    EXPECT_TRUE(Shown(form->Text2));
-    Pick(form->Combo3, QStringLiteral("C"));
-    EXPECT_TRUE(Shown(form->Text2));
-    Pick(form->Combo3, QStringLiteral("R"));
-    Pick(form->Combo3, QStringLiteral("R"));
-    EXPECT_FALSE(Shown(form->Text3));
-    EXPECT_FALSE(Shown(form->Text2));
-    Pick(form->Combo3, QStringLiteral("c"));
+    const struct {
+        const char* letter;
+        bool reference, channel0;
+    } layouts[] = {{"C", false, true},  {"c", false, true},  {"D", false, false}, {"d", false, false},
+                   {"K", false, false}, {"k", false, false}, {"M", false, false}, {"m", false, false},
+                   {"R", true, false}};
+    for (const auto& l : layouts) {
+        // From each other layout and from itself, so no earlier pick carries over.
+        for (const char* from : {"R", "c", "D", l.letter}) {
+            SCOPED_TRACE(std::string(from) + " then " + l.letter);
+            Pick(form->Combo3, QString::fromLatin1(from));
+            Pick(form->Combo3, QString::fromLatin1(l.letter));
+            ExpectLayout(form, l.reference, l.channel0);
+        }
+    }
     EXPECT_EQ(form->Text2->Text(), QStringLiteral("950"));
     EXPECT_EQ(form->Text3->Text(), QStringLiteral("2500"));
     EXPECT_EQ(form->Text1->Text(), QStringLiteral("1000"));

@@ -53,17 +53,6 @@ TEST(Forms, UnloadFromAHandlerThatPumpsEventsKeepsTheWindowUntilTheHandlerReturn
     EXPECT_TRUE(watch.isNull());
 }
 
-TEST(Forms, ModalShowReturnsWhenTheWindowIsUnloaded)
-{
-    auto* form = new Probe;
-    QTimer::singleShot(20, form, [form] { platform::RunHandler([form] { form->Unload(); }); });
-    platform::RunHandler([form] {
-        form->ShowModal();
-        EXPECT_TRUE(form->IsUnloaded());
-    });
-    platform::DestroyPendingNow();
-}
-
 TEST(Forms, CloseBoxUnloadsAndNoExceptionEscapesAHandler)
 {
     auto* form = new Probe;

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/file.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -64,25 +65,12 @@ TEST(SerialLine, OpensRawNineSixHundredEightNoneOneWithoutFlowControl)
     ::close(probe);
 }
 
-TEST(SerialLine, EveryByteValueReachesTheLineUnchanged)
+TEST(SerialLine, EveryByteOfAWriteLargerThanTheKernelTakesAtOnceArrivesUnchangedAndInOrder)
 {
     PseudoTerminal far(1);
     MSComm comm;
     OpenAt(comm, 1);
-    std::string all;
-    for (int b = 0; b < 256; ++b)
-        all.push_back(char(b));
-    comm.setOutput(all);
-    comm.setPortOpen(false);
-    EXPECT_EQ(test::Hex(far.ReadAll()), test::Hex(all));
-}
-
-TEST(SerialLine, AWriteLargerThanTheKernelTakesAtOnceArrivesWholeAndInOrder)
-{
-    PseudoTerminal far(1);
-    MSComm comm;
-    OpenAt(comm, 1);
-    std::string big;
+    std::string big;   // every byte value, none translated on the way
     for (int i = 0; i < 200000; ++i)
         big.push_back(char(i * 7 + i / 256));
     // The far end reads while the write is still going on, so the write
@@ -103,25 +91,27 @@ TEST(SerialLine, AWriteLargerThanTheKernelTakesAtOnceArrivesWholeAndInOrder)
     EXPECT_TRUE(received == big);
 }
 
-TEST(SerialLine, SecondOpenOfAHeldPortIsRefusedAsInUse)
+TEST(SerialLine, APortHeldElsewhereIsRefusedAsInUse)
 {
     PseudoTerminal far(3);
     MSComm first;
     OpenAt(first, 3);
-
     const std::string message = OpenFailure(3);
-    EXPECT_NE(message.find("COM3"), std::string::npos) << message;
-    EXPECT_NE(message.find(far.SlavePath()), std::string::npos) << message;
-    EXPECT_NE(message.find("in use by another program"), std::string::npos) << message;
+    for (const std::string& part : {std::string("COM3"), far.SlavePath(), std::string("in use by another program")})
+        EXPECT_NE(message.find(part), std::string::npos) << message;
 
-    // The holder keeps working.
+    // The holder keeps working, and once it lets go the port opens again.
     first.setOutput("S\r");
     first.setPortOpen(false);
     EXPECT_EQ(far.ReadAll(), "S\r");
-    // and once released the port opens again.
-    MSComm second;
-    OpenAt(second, 3);
-    EXPECT_TRUE(second.PortOpen());
+    OpenAt(first, 3);
+    first.setPortOpen(false);
+
+    // Another program's advisory lock alone (no exclusive mode) keeps it out too.
+    const int other = ::open(far.SlavePath().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+    EXPECT_NE(OpenFailure(3).find("in use by another program"), std::string::npos);
+    ::close(other);
 }
 
 TEST(SerialLine, MissingOrWrongDevicesAreReportedAndLeaveNothingOpen)
@@ -141,13 +131,10 @@ TEST(SerialLine, MissingOrWrongDevicesAreReportedAndLeaveNothingOpen)
         EXPECT_NE(message.find("not a serial port"), std::string::npos) << message;
     }
     EXPECT_EQ(test::OpenDescriptorCount(), before);
-}
 
-TEST(SerialLine, PermissionFailureTellsAboutTheDialoutGroup)
-{
-    const std::string message = platform::DescribeOpenFailure(1, "/dev/ttyS0", EACCES);
-    EXPECT_NE(message.find("permission denied"), std::string::npos);
-    EXPECT_NE(message.find("dialout"), std::string::npos);
+    const std::string denied = platform::DescribeOpenFailure(1, "/dev/ttyS0", EACCES);
+    EXPECT_NE(denied.find("permission denied"), std::string::npos);
+    EXPECT_NE(denied.find("dialout"), std::string::npos);
 }
 
 TEST(SerialLine, PortNumbersMapToTheEnvironmentOrTheSerialDevices)
@@ -159,7 +146,7 @@ TEST(SerialLine, PortNumbersMapToTheEnvironmentOrTheSerialDevices)
     EXPECT_EQ(MSComm::DevicePath(2), "/dev/ttyUSB0");
 }
 
-TEST(SerialLine, DiscardLeavesNothingPendingAndTakesOnlyZero)
+TEST(SerialLine, DiscardTakesOnlyZeroAndAClosedPortRefusesWrites)
 {
     PseudoTerminal far(1);
     MSComm comm;
@@ -170,6 +157,8 @@ TEST(SerialLine, DiscardLeavesNothingPendingAndTakesOnlyZero)
     EXPECT_THROW(comm.setOutBufferCount(5), std::invalid_argument);
     comm.setPortOpen(false);
     EXPECT_NO_THROW(comm.setOutBufferCount(0)) << "a discard on a closed port has nothing to drop";
+    EXPECT_EQ(comm.OutBufferCount(), 0);
+    EXPECT_THROW(comm.setOutput("S\r"), SerialError) << "reported, not ignored";
 }
 
 TEST(SerialLine, WriteToAVanishedDeviceIsReported)
@@ -192,13 +181,6 @@ TEST(SerialLine, WriteToAVanishedDeviceIsReported)
     }
     comm.setPortOpen(false);
     EXPECT_FALSE(comm.PortOpen());
-}
-
-TEST(SerialLine, WriteOnAClosedPortIsReportedNotIgnored)
-{
-    MSComm comm;
-    EXPECT_EQ(comm.OutBufferCount(), 0);
-    EXPECT_THROW(comm.setOutput("S\r"), SerialError);
 }
 
 TEST(SerialLine, MalformedSettingsAreRefused)
