@@ -54,8 +54,7 @@ void form1::CreateControls()
     Place(Image1, 240, 240, 5310, 1485);
     Image1->SetPicture(assets::RenderSvg(QStringLiteral(":/logo.svg"),
                                          {{QStringLiteral("MAKER_NAME"), QString::fromUtf8(maker::kName)},
-                                          {QStringLiteral("WEB_ADDRESS"), QString::fromUtf8(maker::kWebAddressShort)},
-                                          {QStringLiteral("PHONE_FAX"), QString::fromUtf8(maker::kPhoneFax)}}));
+                                          {QStringLiteral("WEB_ADDRESS"), QString::fromUtf8(maker::kWebAddressShort)}}));
     Image1->setToolTip(QString::fromUtf8(maker::kWebAddress));
     Image1->setCursor(assets::LinkCursor());
 

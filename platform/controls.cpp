@@ -2,6 +2,7 @@
 
 #include "platform/fonts.h"
 
+#include <QListView>
 #include <QMouseEvent>
 #include <stdexcept>
 
@@ -16,6 +17,29 @@ void SetRoleColor(QWidget* w, std::initializer_list<QPalette::ColorRole> roles, 
         p.setColor(role, ToQColor(color));
     w->setPalette(p);
 }
+
+// The drop-down's list, with a keyboard search that tells upper from lower
+// case: "K" and "k" are two different board commands, and typing k must not
+// pick K.
+class CaseSensitiveListView : public QListView {
+public:
+    void keyboardSearch(const QString& search) override
+    {
+        QAbstractItemModel* items = model();
+        if (!items || search.isEmpty())
+            return;
+        const int rows = items->rowCount(rootIndex());
+        const int current = currentIndex().isValid() ? currentIndex().row() : -1;
+        // Repeating the key steps on to the next item that starts with it.
+        for (int i = 1; i <= rows; ++i) {
+            const QModelIndex index = items->index((current + i) % rows, modelColumn(), rootIndex());
+            if (index.data().toString().startsWith(search.right(1), Qt::CaseSensitive)) {
+                setCurrentIndex(index);
+                return;
+            }
+        }
+    }
+};
 
 }  // namespace
 
@@ -39,6 +63,7 @@ ComboBox::ComboBox(Style style, QWidget* parent) : QComboBox(parent), style_(sty
     // Items come only from the program, never from typing into the edit field.
     setInsertPolicy(QComboBox::NoInsert);
     setMaxVisibleItems(8);
+    setView(new CaseSensitiveListView);
     // activated fires on every pick by the user, also of the item already
     // selected; programmatic changes go through SetText.
     connect(this, &QComboBox::activated, this, &ComboBox::Click);

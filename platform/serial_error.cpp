@@ -1,5 +1,6 @@
 #include "platform/serial_error.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 
@@ -7,16 +8,24 @@ namespace platform {
 
 namespace {
 
+// Quoted, so that a stray blank in a mapped device path shows.
 std::string PortName(int port, const std::string& device)
 {
-    return "Serial port COM" + std::to_string(port) + " (device " + device + ")";
+    return "serial port COM" + std::to_string(port) + " (device \"" + device + "\")";
+}
+
+std::string Sentence(std::string text)
+{
+    if (!text.empty())
+        text[0] = char(std::toupper(static_cast<unsigned char>(text[0])));
+    return text;
 }
 
 }  // namespace
 
 std::string DescribeOpenFailure(int port, const std::string& device, int error)
 {
-    const std::string name = PortName(port, device);
+    const std::string name = Sentence(PortName(port, device));
     const std::string var = "QRVN5800_COM" + std::to_string(port);
     switch (error) {
     case ENOENT:

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTest>
 #include <cstdlib>
 
 namespace {
@@ -181,4 +182,24 @@ TEST_F(MainWindowTest, TabVisitsTheEntriesAndButtonsInTheirOrderWithTheirLook)
     EXPECT_EQ(form->Combo3->palette().color(QPalette::Base), QColor(128, 255, 255));
     EXPECT_EQ(form->Text4->palette().color(QPalette::Base), QColor(255, 128, 255));
     EXPECT_TRUE(form->Label3->font().underline());
+}
+
+TEST_F(MainWindowTest, TypingALetterInTheCommandListPicksThatLetterInItsOwnCase)
+{
+    struct Case {
+        const char* from;
+        const char* typed;
+        const char* picked;
+    };
+    // Upper and lower case are different board commands.
+    const Case cases[] = {{"D", "k", "k"}, {"D", "K", "K"}, {"R", "c", "c"}, {"c", "C", "C"},
+                          {"D", "m", "m"}, {"d", "d", "d"}, {"D", "x", "D"}};
+    for (const Case& c : cases) {
+        Pick(form->Combo3, QString::fromLatin1(c.from));
+        QTest::keyClicks(form->Combo3, QString::fromLatin1(c.typed));
+        EXPECT_EQ(form->Combo3->Text(), QString::fromLatin1(c.picked)) << c.from << " then " << c.typed;
+        // The pick lays the window out as a pick with the mouse does.
+        EXPECT_EQ(!form->Text2->isHidden(), form->Combo3->Text().compare(QLatin1String("c"), Qt::CaseInsensitive) == 0)
+            << c.picked;
+    }
 }
