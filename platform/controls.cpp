@@ -63,7 +63,10 @@ ComboBox::ComboBox(Style style, QWidget* parent) : QComboBox(parent), style_(sty
     // Items come only from the program, never from typing into the edit field.
     setInsertPolicy(QComboBox::NoInsert);
     setMaxVisibleItems(8);
-    setView(new CaseSensitiveListView);
+    // Only a list of fixed items needs it; the editable history list keeps
+    // Qt's own search, which matches every key typed so far.
+    if (style == Style::ListOnly)
+        setView(new CaseSensitiveListView);
     // activated fires on every pick by the user, also of the item already
     // selected; programmatic changes go through SetText.
     connect(this, &QComboBox::activated, this, &ComboBox::Click);
