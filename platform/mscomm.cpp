@@ -113,8 +113,7 @@ void MSComm::setCommPort(short port)
     if (port < 1)
         throw std::invalid_argument("Invalid serial port number " + std::to_string(port) + ".");
     if (PortOpen())
-        throw SerialError("Serial port COM" + std::to_string(commPort_) +
-                          " is still busy with the previous command.\nWait until it has been sent, then try again.");
+        throw SerialError(DescribeStillOpen(commPort_, device_));
     commPort_ = port;
 }
 
@@ -133,8 +132,7 @@ void MSComm::setPortOpen(bool open)
     else if (!open && PortOpen())
         Close();
     else if (open)
-        throw SerialError("Serial port COM" + std::to_string(commPort_) +
-                          " is still busy with the previous command.\nWait until it has been sent, then try again.");
+        throw SerialError(DescribeStillOpen(commPort_, device_));
 }
 
 void MSComm::Open()

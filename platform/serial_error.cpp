@@ -6,13 +6,13 @@
 
 namespace platform {
 
-namespace {
-
 // Quoted, so that a stray blank in a mapped device path shows.
 std::string PortName(int port, const std::string& device)
 {
     return "serial port COM" + std::to_string(port) + " (device \"" + device + "\")";
 }
+
+namespace {
 
 std::string Sentence(std::string text)
 {
@@ -69,6 +69,12 @@ std::string DescribeWriteFailure(int port, const std::string& device, int error)
         return "Writing to " + name + " failed: " + std::strerror(error) + ".\n"
                "Check the cable and the board, then send the command again.";
     }
+}
+
+std::string DescribeStillOpen(int port, const std::string& device)
+{
+    return Sentence(PortName(port, device)) +
+           " is still busy with the previous command.\nWait until it has been sent, then try again.";
 }
 
 }  // namespace platform

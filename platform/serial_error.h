@@ -16,5 +16,9 @@ public:
 // `device`), from the errno value `error`.
 std::string DescribeOpenFailure(int port, const std::string& device, int error);
 std::string DescribeWriteFailure(int port, const std::string& device, int error);
+// An open asked for while the port is still open for an earlier command.
+std::string DescribeStillOpen(int port, const std::string& device);
+// "serial port COMn (device "path")", for a text that names the port mid-sentence.
+std::string PortName(int port, const std::string& device);
 
 }  // namespace platform

@@ -33,10 +33,9 @@ QString WholeNumberText(double whole)
 
 QString PortNotOpenText(short port)
 {
-    return QStringLiteral("Serial port COM%1 (device \"%2\") is not open, so the sweep cannot send.\n"
+    return QStringLiteral("The sweep cannot send: %1 is not open.\n"
                           "Close this window and open it again to retry the port.")
-        .arg(port)
-        .arg(QString::fromStdString(platform::MSComm::DevicePath(port)));
+        .arg(QString::fromStdString(platform::PortName(port, platform::MSComm::DevicePath(port))));
 }
 
 }  // namespace
