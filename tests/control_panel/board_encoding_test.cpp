@@ -22,7 +22,7 @@ std::string HexOf(std::string_view bytes, const char* separator = "")
 }
 
 // The worked examples of the wire bytes live in the window's table
-// (board_command_test); here every letter against every kind of value.
+// (frequency_command_test); here every letter against every kind of value.
 TEST(BoardEncoding, EveryLetterCarriesTheValue)
 {
     std::vector<std::uint64_t> values = {0, 1, 255, 256, 65535, 65536, 16777216, 4294967294, 4294967295};
