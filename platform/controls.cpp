@@ -102,8 +102,7 @@ Label::Label(const QString& caption, QWidget* parent) : QLabel(caption, parent),
     setFont(DefaultFont());
     setTextFormat(Qt::PlainText);
     setFocusPolicy(Qt::NoFocus);
-    // Captions are laid out like the original labels: top-left, one line
-    // unless they wrap at a word.
+    // Captions start at the top-left corner the layout places them by.
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetForeColor(kButtonText);
 }
