@@ -29,6 +29,12 @@ MSComm::QueueReader& Reader()
     return reader;
 }
 
+MSComm::DiscardObserver& Observer()
+{
+    static MSComm::DiscardObserver observer;
+    return observer;
+}
+
 struct LineSettings {
     speed_t speed;
     tcflag_t parity;  // PARENB / PARODD bits
@@ -107,6 +113,8 @@ std::string MSComm::DevicePath(short port)
 }
 
 void MSComm::SetQueueReader(QueueReader reader) { Reader() = std::move(reader); }
+
+void MSComm::SetDiscardObserver(DiscardObserver observer) { Observer() = std::move(observer); }
 
 void MSComm::setCommPort(short port)
 {
@@ -218,15 +226,30 @@ void MSComm::setOutBufferCount(short count)
 {
     if (count != 0)
         throw std::invalid_argument("The transmit buffer count can only be set to 0.");
-    if (fd_ >= 0)
-        ::tcflush(fd_, TCOFLUSH);
+    if (fd_ < 0)
+        return;
+    ::tcflush(fd_, TCOFLUSH);
+    if (Observer())
+        Observer()(fd_);
 }
 
 void MSComm::setOutput(const std::string& bytes)
 {
     if (fd_ < 0)
         throw SerialError(DescribeWriteFailure(commPort_, DevicePath(commPort_), EBADF));
+    try {
+        WriteAll(bytes);
+    } catch (...) {
+        // The kernel may hold the first part of the command. Left queued, it
+        // would leave at the close and the board would read it glued to the
+        // next command, as a different one.
+        setOutBufferCount(0);
+        throw;
+    }
+}
 
+void MSComm::WriteAll(const std::string& bytes)
+{
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + std::chrono::milliseconds(kWriteTimeoutMs);
     std::size_t done = 0;

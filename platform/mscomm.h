@@ -42,7 +42,8 @@ public:
     void setOutBufferCount(short count);
 
     // Writes every byte of `bytes`, unchanged, in order; returns once the
-    // kernel holds them, without waiting for the line.
+    // kernel holds them, without waiting for the line. A write that fails
+    // drops whatever part of it is still queued before it throws.
     void setOutput(const std::string& bytes);
 
     // The device that port `port` maps to.
@@ -52,11 +53,17 @@ public:
     // terminals always report 0, so tests of waiting need a stand-in.
     using QueueReader = std::function<int(int fd)>;
     static void SetQueueReader(QueueReader reader);
+    // Seam for tests: told of every discard on an open descriptor. The far
+    // end of a pseudo terminal may already hold what a discard drops, so it
+    // cannot witness one.
+    using DiscardObserver = std::function<void(int fd)>;
+    static void SetDiscardObserver(DiscardObserver observer);
 
 private:
     void Open();
     void Close() noexcept;
     void ApplySettings() const;
+    void WriteAll(const std::string& bytes);
 
     short commPort_ = 1;
     QString settings_ = QStringLiteral("9600,N,8,1");

@@ -54,20 +54,22 @@ std::string DescribeOpenFailure(int port, const std::string& device, int error)
 std::string DescribeWriteFailure(int port, const std::string& device, int error)
 {
     const std::string name = PortName(port, device);
+    if (error == EBADF)
+        return "Writing to " + name + " failed: the port is not open.";
+    // Part of the command may already be on the line; the rest was dropped.
+    const std::string partly =
+        "\nThe command may have reached the board only in part; what had not left was dropped. "
+        "Check the cable and the board, and switch the board off and on so that it starts afresh, "
+        "before you send the command again.";
     switch (error) {
     case EIO:
     case ENXIO:
     case ENODEV:
-        return "Writing to " + name + " failed: the device went away.\n"
-               "Check the cable and the USB serial adapter, then send the command again.";
+        return "Writing to " + name + " failed: the device went away." + partly;
     case ETIMEDOUT:
-        return "Writing to " + name + " timed out: the port does not accept data.\n"
-               "Check the cable and the board, then send the command again.";
-    case EBADF:
-        return "Writing to " + name + " failed: the port is not open.";
+        return "Writing to " + name + " timed out: the port does not accept data." + partly;
     default:
-        return "Writing to " + name + " failed: " + std::strerror(error) + ".\n"
-               "Check the cable and the board, then send the command again.";
+        return "Writing to " + name + " failed: " + std::strerror(error) + "." + partly;
     }
 }
 

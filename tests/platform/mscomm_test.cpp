@@ -7,8 +7,10 @@
 #include <stdlib.h>
 #include <sys/file.h>
 #include <termios.h>
+#include <chrono>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 using platform::MSComm;
 using platform::SerialError;
@@ -47,6 +49,13 @@ TEST(SerialLine, OpensRawNineSixHundredEightNoneOneWithoutFlowControl)
     termios before{};
     ::tcgetattr(probe, &before);
     ASSERT_TRUE(before.c_oflag & OPOST) << "a fresh terminal should start cooked";
+    // A device left with flow control on by another program: a board that
+    // never raises CTS or sends XON would stall every command.
+    before.c_cflag |= CRTSCTS;
+    before.c_iflag |= IXON | IXOFF | IXANY;
+    ASSERT_EQ(::tcsetattr(probe, TCSANOW, &before), 0);
+    ::tcgetattr(probe, &before);
+    ASSERT_TRUE((before.c_cflag & CRTSCTS) && (before.c_iflag & IXON) && (before.c_iflag & IXOFF));
 
     MSComm comm;
     OpenAt(comm, 2);
@@ -161,25 +170,64 @@ TEST(SerialLine, DiscardTakesOnlyZeroAndAClosedPortRefusesWrites)
     EXPECT_THROW(comm.setOutput("S\r"), SerialError) << "reported, not ignored";
 }
 
-TEST(SerialLine, WriteToAVanishedDeviceIsReported)
+// Whatever part of a failed write the kernel took is dropped while the port
+// is still open, so that nothing of it leaves at the close and runs into the
+// next command.
+TEST(SerialLine, AWriteThatFailsIsReportedAndDropsWhatIsStillQueued)
 {
-    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    ASSERT_GE(master, 0);
-    ::grantpt(master);
-    ::unlockpt(master);
-    test::PortMapping map(1, ::ptsname(master));
+    std::vector<bool> discards;   // whether the port was open at each
     MSComm comm;
-    OpenAt(comm, 1);
-    ::close(master);  // the adapter is pulled out
+    MSComm::SetDiscardObserver([&](int) { discards.push_back(comm.PortOpen()); });
+    struct Restore {
+        ~Restore() { MSComm::SetDiscardObserver({}); }
+    } restore;
 
-    try {
-        comm.setOutput("S\r");
-        FAIL() << "the write succeeded";
-    } catch (const SerialError& e) {
-        EXPECT_NE(std::string(e.what()).find("COM1"), std::string::npos) << e.what();
-        EXPECT_NE(std::string(e.what()).find("went away"), std::string::npos) << e.what();
+    const auto failedWrite = [&]() -> std::string {
+        discards.clear();
+        try {
+            comm.setOutput("D\x00\xCA\x9A\x3B\r");
+        } catch (const SerialError& e) {
+            EXPECT_EQ(discards, std::vector<bool>{true});
+            comm.setPortOpen(false);
+            return e.what();
+        }
+        ADD_FAILURE() << "the write succeeded";
+        return {};
+    };
+
+    {   // the adapter is pulled out
+        const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        ASSERT_GE(master, 0);
+        ::grantpt(master);
+        ::unlockpt(master);
+        test::PortMapping map(1, ::ptsname(master));
+        OpenAt(comm, 1);
+        ::close(master);
+        const std::string message = failedWrite();
+        for (const char* part : {"COM1", "went away", "only in part"})
+            EXPECT_NE(message.find(part), std::string::npos) << message;
     }
-    comm.setPortOpen(false);
+    {   // the far end stops reading, and the line fills up
+        PseudoTerminal far(1);
+        const int filler = ::open(far.SlavePath().c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK);
+        ASSERT_GE(filler, 0);
+        termios raw{};
+        ::tcgetattr(filler, &raw);
+        ::cfmakeraw(&raw);   // output processing would give up while raw writes still fit
+        ::tcsetattr(filler, TCSANOW, &raw);
+        // The kernel moves bytes on to the far end behind the writer's back,
+        // so fill until a pause frees no more room.
+        for (bool took = true; took; std::this_thread::sleep_for(std::chrono::milliseconds(50))) {
+            took = false;
+            while (::write(filler, "x", 1) == 1)
+                took = true;
+        }
+        OpenAt(comm, 1);
+        const std::string message = failedWrite();
+        for (const char* part : {"COM1", "timed out", "only in part"})
+            EXPECT_NE(message.find(part), std::string::npos) << message;
+        ::close(filler);
+    }
     EXPECT_FALSE(comm.PortOpen());
 }
 

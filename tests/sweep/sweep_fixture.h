@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
 // The main window with its start-up values, port 1 on a pseudo terminal, and
 // a clock that moves 10 ms at each reading, so a sweep's pauses cost no real
@@ -30,6 +31,7 @@ protected:
             if (onPump)
                 onPump();
         });
+        platform::MSComm::SetDiscardObserver([this](int) { discards.push_back(Module1::MSComm1().PortOpen()); });
     }
 
     void TearDown() override
@@ -40,6 +42,7 @@ protected:
         platform::SetClock({});
         platform::SetEventPump({});
         platform::MSComm::SetQueueReader({});
+        platform::MSComm::SetDiscardObserver({});
         MainWindowTest::TearDown();
     }
 
@@ -82,4 +85,5 @@ protected:
     int pumps = 0;
     std::string line;
     std::function<void()> onPump;
+    std::vector<bool> discards;   // whether the port was open at each
 };
