@@ -70,6 +70,11 @@ ComboBox::ComboBox(Style style, QWidget* parent) : QComboBox(parent), style_(sty
     // activated fires on every pick by the user, also of the item already
     // selected; programmatic changes go through SetText.
     connect(this, &QComboBox::activated, this, &ComboBox::Click);
+    // When editing ends on a text that matches another item, Qt selects that
+    // item and raises activated as if it had been picked. Typing is no pick:
+    // cut the edit field's end of editing off from the list.
+    if (style == Style::Editable)
+        disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
 }
 
 QString ComboBox::Text() const

@@ -2,6 +2,7 @@
 
 #include "platform/colors.h"
 
+#include <QAbstractItemView>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalSpy>
@@ -125,15 +126,37 @@ TEST_F(MainWindowTest, EachCommandLetterLaysTheWindowOutAndKeepsEveryText)
     EXPECT_EQ(form->Text4->Text(), QStringLiteral(" "));
 }
 
+// Only a pick from the open list copies an item; typing an item's text into
+// the list's edit field and leaving it copies nothing.
 TEST_F(MainWindowTest, HistoryPickCopiesExactlyIntoTheFrequencyEntryAndSendsNothing)
 {
     test::PseudoTerminal far(1);
-    form->Combo2->AddItem(QStringLiteral("1000"));
-    form->Combo2->AddItem(QStringLiteral("2400.1"));
+    platform::ComboBox* history = form->Combo2;
+    history->AddItem(QStringLiteral("1000"));
+    history->AddItem(QStringLiteral("2400.1"));
+    form->show();
+    form->activateWindow();
     form->Text1->SetText(QStringLiteral("55"));
-    Pick(form->Combo2, QStringLiteral("2400.1"));
-    EXPECT_EQ(form->Text1->Text(), QStringLiteral("2400.1"));
-    EXPECT_EQ(form->Combo2->ListCount(), 2);
+
+    history->setFocus();
+    history->lineEdit()->clear();
+    QTest::keyClicks(history->lineEdit(), QStringLiteral("2400.1"));
+    QTest::keyClick(history->lineEdit(), Qt::Key_Return);
+    form->Text3->setFocus();
+    EXPECT_EQ(form->Text1->Text(), QStringLiteral("55")) << "typing is no pick";
+
+    QAbstractItemView* list = history->view();
+    history->showPopup();
+    list->setCurrentIndex(list->model()->index(0, 0));
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(form->Text1->Text(), QStringLiteral("1000")) << "picked with the keyboard";
+
+    history->showPopup();
+    const QRect second = list->visualRect(list->model()->index(1, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center(), 300);
+    EXPECT_EQ(form->Text1->Text(), QStringLiteral("2400.1")) << "picked with the mouse";
+
+    EXPECT_EQ(history->ListCount(), 2);
     EXPECT_EQ(form->Text4->Text(), QStringLiteral(" "));
     EXPECT_EQ(far.ReadAll(20), "");
 }
