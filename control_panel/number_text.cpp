@@ -55,12 +55,12 @@ std::optional<double> ParseNumber(std::string_view text)
     double magnitude = 0.0;
     const auto [stop, error] = std::from_chars(text.data(), end, magnitude, std::chars_format::fixed);
     if (error == std::errc::result_out_of_range) {
-        // Out of range with a non-zero whole part means too large: refused, so
-        // no accepted text is infinite. Otherwise it is too small to hold and
-        // the nearest double is zero.
-        if (nonZeroBeforePoint)
-            return std::nullopt;
-        magnitude = 0.0;
+        // Out of range with a non-zero whole part means too large. It is still
+        // a number, so it takes the largest finite value and meets the range
+        // check of its entry like any other large number; no accepted text is
+        // infinite. Otherwise it is too small to hold and the nearest double
+        // is zero.
+        magnitude = nonZeroBeforePoint ? std::numeric_limits<double>::max() : 0.0;
     } else if (error != std::errc{} || stop != end) {
         return std::nullopt;
     }

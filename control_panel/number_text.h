@@ -14,8 +14,9 @@
 // group separators, a decimal comma and blanks inside the number are refused.
 //
 // The value is the nearest double (correctly rounded). A number too large for
-// a double is refused, so an accepted text never gives an infinite value; one
-// too small to hold rounds to zero, keeping its sign.
+// a double gives the largest finite double of its sign, so an accepted text
+// never gives an infinite value; one too small to hold rounds to zero,
+// keeping its sign.
 std::optional<double> ParseNumber(std::string_view text);
 
 // The value rounded to 15 significant digits, written in fixed notation (never

@@ -16,6 +16,7 @@ const char* const kValid = "PLEASE ENTER VALID FREQUENCY ";
 const char* const kRange = "FREQUENCY VALUE OUT OF RANGE ";
 const char* const kStep = "PLEASE ENTER VALID STEP SIZE";
 const std::string kHuge = "1" + std::string(303, '0');   // a double, until scaled to Hz
+const std::string kTooLarge = "1" + std::string(309, '0');   // past the largest double
 
 // Makes the next send wait for one byte still going out, and runs `during`
 // inside that wait, as a user's click or edit would.
@@ -120,6 +121,7 @@ TEST_F(FrequencyCommandTest, SetFrequencyRefusesABadEntryAndSendsNothing)
         {"M", "4294967296", " ", kRange, &form1::Text1},
         {"D", kHuge, " ", kRange, &form1::Text1},
         {"D", "-" + kHuge, " ", kRange, &form1::Text1},
+        {"D", kTooLarge, " ", kRange, &form1::Text1},
         {"C", kHuge, kHuge, kRange, &form1::Text1},   // no number is left of the difference
     };
     Enter("D", "1000");
@@ -257,6 +259,8 @@ TEST_F(StepButtonsTest, StepRefusesABadEntryAfterWritingBackWhatItHasComputed)
         // Past the range of a double there is no text to write back.
         {"D", kHuge, " ", "1", +1, kRange, &form1::Text1, kHuge, "1"},
         {"C", kHuge, kHuge, "1", -1, kRange, &form1::Text1, kHuge, "1"},
+        {"D", "1000", " ", kTooLarge.c_str(), +1, kRange, &form1::Text1, "179769313486232" + std::string(288, '0'),
+         kTooLarge.c_str()},
     };
     Enter("D", "1000");
     Click(form->Command4);

@@ -135,6 +135,7 @@ TEST_F(SweepTest, ClosingTheWindowWhileEarlierOutputDrainsSendsNothingMore)
 
 TEST_F(SweepTest, AFailedCheckSaysWhatIsWrongMovesTheFocusAndSendsNothing)
 {
+    const std::string tooLarge = "1" + std::string(309, '0');   // past the largest double
     const struct {
         const char *start, *stop, *step, *message;
         int entry;   // 1, 2 or 3: Text1, Text2, Text3
@@ -148,9 +149,11 @@ TEST_F(SweepTest, AFailedCheckSaysWhatIsWrongMovesTheFocusAndSendsNothing)
         {"x", "1001", "1", "PLEASE ENTER VALID START FREQUENCY", 1},
         {"-0.0001", "1001", "1", "PLEASE ENTER VALID START FREQUENCY", 1},
         {"4294967.296", "4294967.296", "1", "START FREQUENCY OUT COMMAND RANGE ", 1},
+        {tooLarge.c_str(), "1001", "1", "START FREQUENCY OUT COMMAND RANGE ", 1},
         {"1000", "1e3", "1", "PLEASE ENTER VALID STOP FREQUENCY", 2},
         {"1000", "-0.0001", "1", "PLEASE ENTER VALID STOP FREQUENCY", 2},
         {"1000", "4294967.296", "1", "STOP FREQUENCY OUT OF RANGE ", 2},
+        {"1000", tooLarge.c_str(), "1", "STOP FREQUENCY OUT OF RANGE ", 2},
         {"1000", "999.9999", "1", "STOP FREQUENCY LESS THAN START FREQUENCY", 2},
     };
     Open();
