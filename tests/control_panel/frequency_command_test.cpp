@@ -206,6 +206,7 @@ TEST_F(StepButtonsTest, StepSendsTheNewFrequencyAndWritesItBack)
         // 1.005 MHz is just below 1005000 Hz in a double.
         {"D", "1.005", " ", "1", +1, "44 C8 55 0F 00 0D", "1.005", "1"},
         {"D", "1.005", " ", "1", -1, "44 C6 55 0F 00 0D", "1.004998", "1"},
+        {"D", "1.005", " ", "1000000", +1, "44 08 98 1E 00 0D", "2.005", "1000000"},   // floored once, after the sum
         // Hz commands use the whole Hz of the step and leave its entry as typed.
         {"D", "1000", " ", "1000.9", +1, "44 E8 CD 9A 3B 0D", "1000.001", "1000.9"},
         {"D", "1000.0000005", " ", "0.5", +1, "44 00 CA 9A 3B 0D", "1000", "0.5"},
