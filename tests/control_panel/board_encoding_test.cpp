@@ -39,12 +39,17 @@ TEST(BoardEncoding, EveryLetterCarriesTheValue)
             const std::string wire = encoding->CommandText + "\r";
             const std::string trace = letter + " " + std::to_string(value) + " -> " + HexOf(wire, " ");
 
+            // Upper word, then lower word, each as four upper-case digits.
+            const std::string hex =
+                HexOf(std::string{char(value >> 24), char(value >> 16), char(value >> 8), char(value)});
+
             ASSERT_EQ(wire.substr(0, 1), letter) << trace;
             ASSERT_EQ(encoding->CommandHex + "0D", HexOf(wire)) << trace;
-            ASSERT_EQ(encoding->FrequencyHex, FrequencyHexOf(static_cast<double>(value))) << trace;
+            ASSERT_EQ(encoding->FrequencyHex, hex) << trace;
             ASSERT_EQ(encoding->HighWord, double(value >> 16)) << trace;
             ASSERT_EQ(encoding->LowWord, double(value & 0xFFFF)) << trace;
-            ASSERT_EQ(encoding->HighWordHex + encoding->LowWordHex, encoding->FrequencyHex) << trace;
+            ASSERT_EQ(encoding->HighWordHex, hex.substr(0, 4)) << trace;
+            ASSERT_EQ(encoding->LowWordHex, hex.substr(4)) << trace;
 
             std::uint64_t decoded = 0;
             if (textPayload) {
@@ -58,11 +63,9 @@ TEST(BoardEncoding, EveryLetterCarriesTheValue)
                     decoded = decoded * 256 + static_cast<unsigned char>(wire[static_cast<std::size_t>(i)]);
             }
             ASSERT_EQ(decoded, value) << trace;
-            ASSERT_EQ(encoding->FrequencyHex, HexOf(std::string{char(value >> 24), char(value >> 16),
-                                                                char(value >> 8), char(value)}))
-                << trace;
-            if (letter == "K") {
-                ASSERT_EQ(SweepCommandOf(static_cast<double>(value)), encoding->CommandText) << trace;
+            if (letter == "K") {   // the sweep builds its own
+                ASSERT_EQ(FrequencyHexOf(static_cast<double>(value)), hex) << trace;
+                ASSERT_EQ(SweepCommandOf(static_cast<double>(value)), "K" + hex) << trace;
             }
         }
     }

@@ -1,5 +1,6 @@
 #include "form1_fixture.h"
 
+#include "control_panel/maker_info.h"
 #include "platform/colors.h"
 
 #include <QAbstractItemView>
@@ -46,17 +47,68 @@ TEST_F(MainWindowTest, StartsCentredWithItsStartUpValuesAndNoPortOpen)
     EXPECT_LE(std::abs(offset.x()), 1);
     EXPECT_LE(std::abs(offset.y()), 1);
 
-    EXPECT_EQ(form->Combo3->Text(), QStringLiteral("D"));
-    EXPECT_EQ(form->Combo1->Text(), QStringLiteral("1"));
-    EXPECT_EQ(form->Text1->Text(), QStringLiteral("1000"));
-    EXPECT_EQ(form->Text3->Text(), QStringLiteral("1000000"));
     ExpectLayout(form, false, false);
-    EXPECT_EQ(form->Text4->Text(), QStringLiteral(" "));
-    EXPECT_EQ(form->Text2->Text(), QStringLiteral(" "));
-    EXPECT_EQ(form->Combo2->ListCount(), 0);
     EXPECT_FALSE(Shown(form->Command3));
     EXPECT_EQ(form->focusWidget(), form->Text1);
     EXPECT_FALSE(Module1::MSComm1().PortOpen());
+}
+
+// Every control's caption or text, tooltip and list items as the started
+// window shows them: the load step has filled the entries and picked port "1"
+// and letter "D". The maker's particulars are this build's own.
+TEST_F(MainWindowTest, EveryControlShowsItsTextsTooltipAndItems)
+{
+    const QString none;
+    const struct {
+        const char* name;
+        QWidget* control;
+        QString text, tooltip;
+        QStringList items;
+    } controls[] = {
+        {"Label2", form->Label2, "ENTER FREQUENCY (MHZ):", none, {}},
+        {"Label4", form->Label4, "ENTER STEP SIZE (HZ):", none, {}},
+        {"Text1", form->Text1, "1000", none, {}},
+        {"Text3", form->Text3, "1000000", none, {}},
+        {"Command1", form->Command1, " SET FREQUENCY", none, {}},
+        {"Command2", form->Command2, "EXIT", none, {}},
+        {"Command4", form->Command4, " +", "INCREMENTS FREQUENCY BY STEP SIZE AND SENDS TO PLL", {}},
+        {"Command5", form->Command5, " -", "DECREMENTS FREQUENCY BY STEP SIZE AND SENDS TO PLL", {}},
+        {"Label9", form->Label9, "COM PORT", none, {}},
+        {"Command6", form->Command6, "SWEEP", "FREQUENCY SWEEP MODE", {}},
+        {"Text4", form->Text4, " ", "in hexadecimal format (with carriage return (0x0D) termination)", {}},
+        {"Label7", form->Label7, "COMMAND", none, {}},
+        {"Combo1", form->Combo1, "1", "Settings: 9600,N,8,1,no flow control", {"1", "2", "3", "4"}},
+        {"Combo2", form->Combo2, "Combo2", none, {}},
+        {"Command3", form->Command3, "Eval Cable Information", none, {}},
+        {"Label1", form->Label1, maker::kPhoneFax, none, {}},
+        {"Label3", form->Label3, maker::kMailAddress, none, {}},
+        {"Label8", form->Label8, "SELECT COMMAND:", none, {}},
+        {"Combo3", form->Combo3, "D", none, {"C", "c", "D", "d", "K", "k", "M", "m", "R"}},
+        {"Command7", form->Command7, "SWAP", "SWAP ACTIVE/STANDBY FREQUENCY", {}},
+        {"Label5", form->Label5, "CHANNEL 0 (MHZ):", none, {}},
+        {"Text2", form->Text2, " ", "LOWEST FREQUENCY OF PLL", {}},
+        {"Label6", form->Label6, "----->", none, {}},
+        {"Image1", form->Image1, none, maker::kWebAddress, {}},
+    };
+    for (const auto& c : controls) {
+        SCOPED_TRACE(c.name);
+        QString text;
+        QStringList items;
+        if (auto* label = qobject_cast<QLabel*>(c.control))
+            text = label->text();
+        else if (auto* button = qobject_cast<QPushButton*>(c.control))
+            text = button->text();
+        else if (auto* entry = qobject_cast<platform::TextBox*>(c.control))
+            text = entry->Text();
+        else if (auto* list = qobject_cast<platform::ComboBox*>(c.control)) {
+            text = list->Text();
+            for (int i = 0; i < list->ListCount(); ++i)
+                items << list->List(i);
+        }
+        EXPECT_EQ(text.toStdString(), c.text.toStdString());
+        EXPECT_EQ(c.control->toolTip().toStdString(), c.tooltip.toStdString());
+        EXPECT_EQ(items.join(' ').toStdString(), c.items.join(' ').toStdString());
+    }
 }
 
 TEST_F(MainWindowTest, ControlsStandWhereTheLayoutPutsThem)
