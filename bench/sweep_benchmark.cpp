@@ -1,12 +1,16 @@
 // Times a real 50-step sweep into a pseudo terminal, with the real clock and
 // event pump, and prints the intervals between commands as they arrive at the
-// far end of the line. Not a test: its figures depend on the machine's load.
+// far end of the line, beside the intervals that the sweep's pause itself
+// makes at that time of day. Not a test: its figures depend on the machine's
+// load.
 #include "control_panel/form1.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
+#include "platform/runtime.h"
 #include "sweep/form2.h"
 
 #include <QApplication>
+#include <QTime>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -15,6 +19,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <mutex>
+#include <numeric>
 #include <poll.h>
 #include <thread>
 #include <unistd.h>
@@ -79,6 +84,33 @@ double Percentile(std::vector<double> sorted, double p)   // nearest rank
     return sorted[std::max<std::size_t>(rank, 1) - 1];
 }
 
+// The pause ends at its start plus 0.1 s, both single-precision seconds of the
+// day, on a clock that ticks in whole milliseconds: it lasts 0.1 s rounded to
+// the float steps of the time of day, not 100 ms. The real pause, run against
+// such a clock that moves one millisecond per pass of its loop, gives the
+// intervals of a sweep started at `msOfDay` that sends in no time.
+std::vector<double> PauseIntervals(int msOfDay, int pauses)
+{
+    long long ms = msOfDay;
+    // The same conversion as the real clock's, from the milliseconds of the day.
+    platform::SetClock([&ms] { return float(int(ms % 86'400'000) / 1000.0); });
+    platform::SetEventPump([&ms] { ++ms; });
+    std::vector<double> intervals;
+    for (int i = 0; i < pauses; ++i) {
+        const long long began = ms;
+        Form2::Delay(0.1f);
+        intervals.push_back(double(ms - began));
+    }
+    platform::SetClock({});
+    platform::SetEventPump({});
+    return intervals;
+}
+
+double Mean(const std::vector<double>& values)
+{
+    return std::accumulate(values.begin(), values.end(), 0.0) / double(values.size());
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -96,6 +128,7 @@ int main(int argc, char** argv)
     sweep.Show();
     sweep.Text1->SetText(QStringLiteral("1000"));
     sweep.Text2->SetText(QStringLiteral("1049"));     // 50 commands
+    const QTime began = QTime::currentTime();
     sweep.Command1->click();
     sweep.Command2->click();
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -109,8 +142,14 @@ int main(int argc, char** argv)
     for (std::size_t i = 1; i < arrivals.size(); ++i)
         intervals.push_back(std::chrono::duration<double, std::milli>(arrivals[i] - arrivals[i - 1]).count());
     std::sort(intervals.begin(), intervals.end());
-    std::printf("commands 50, intervals %zu: median %.2f ms, p99 %.2f ms, min %.2f ms, max %.2f ms\n",
-                intervals.size(), Percentile(intervals, 50), Percentile(intervals, 99), intervals.front(),
-                intervals.back());
+    std::printf("commands 50, intervals %zu: mean %.2f ms, median %.2f ms, p99 %.2f ms, min %.2f ms, max %.2f ms\n",
+                intervals.size(), Mean(intervals), Percentile(intervals, 50), Percentile(intervals, 99),
+                intervals.front(), intervals.back());
+
+    std::vector<double> model = PauseIntervals(began.msecsSinceStartOfDay(), int(intervals.size()));
+    std::sort(model.begin(), model.end());
+    std::printf("predicted by the pause's clock from %s: mean %.2f ms, median %.0f ms, min %.0f ms, max %.0f ms\n",
+                qPrintable(began.toString(QStringLiteral("HH:mm:ss.zzz"))), Mean(model), Percentile(model, 50),
+                model.front(), model.back());
     return 0;
 }

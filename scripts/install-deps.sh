@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev
   fonts-liberation locales
   xdg-utils
-  xvfb xauth x11-utils imagemagick
+  xvfb xauth x11-utils imagemagick libx11-dev libxtst-dev
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
 )
 
