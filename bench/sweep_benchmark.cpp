@@ -92,8 +92,7 @@ double Percentile(std::vector<double> sorted, double p)   // nearest rank
 std::vector<double> PauseIntervals(int msOfDay, int pauses)
 {
     long long ms = msOfDay;
-    // The same conversion as the real clock's, from the milliseconds of the day.
-    platform::SetClock([&ms] { return float(int(ms % 86'400'000) / 1000.0); });
+    platform::SetClock([&ms] { return platform::SecondsOfDay(int(ms % 86'400'000)); });
     platform::SetEventPump([&ms] { ++ms; });
     std::vector<double> intervals;
     for (int i = 0; i < pauses; ++i) {

@@ -95,9 +95,9 @@ std::string NumberToText(double value)
     int exponent = 0;
     std::from_chars(exponentText, scientific.data() + scientific.size(), exponent);
 
-    // Just below the largest double, rounding to 15 digits goes past it and
-    // the text would read back as infinite; the largest 15-digit decimal that
-    // fits is written instead.
+    // Just below the largest double, rounding to 15 digits goes past it, and
+    // the text would read back as the largest double rather than as itself;
+    // the largest 15-digit decimal that fits is written instead.
     constexpr std::string_view largestDigits = "179769313486231";
     if (exponent == std::numeric_limits<double>::max_exponent10 && digits > largestDigits)
         digits = largestDigits;

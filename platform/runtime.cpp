@@ -33,9 +33,14 @@ float Timer()
 {
     if (Clock())
         return Clock()();
+    return SecondsOfDay(QTime::currentTime().msecsSinceStartOfDay());
+}
+
+float SecondsOfDay(int msecs)
+{
     // One rounding, from the exact seconds: a float holds the milliseconds of
     // a day only to 8 ms, so converting them first would add that error.
-    return float(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+    return float(msecs / 1000.0);
 }
 
 void SetEventPump(std::function<void()> pump) { Pump() = std::move(pump); }

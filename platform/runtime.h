@@ -9,6 +9,8 @@ void DoEvents();
 
 // Seconds since local midnight, with fractions; falls back to 0 at midnight.
 float Timer();
+// What Timer reads at `msecs` milliseconds past midnight.
+float SecondsOfDay(int msecs);
 
 // Seams for tests: an empty function restores the real pump or clock.
 void SetEventPump(std::function<void()> pump);

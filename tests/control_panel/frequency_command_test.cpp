@@ -6,9 +6,8 @@
 #include "platform/mscomm.h"
 #include "platform/runtime.h"
 
-#include <fcntl.h>
 #include <functional>
-#include <unistd.h>
+#include <memory>
 
 namespace {
 
@@ -324,15 +323,9 @@ TEST_F(FrequencyCommandTest, APortThatFailsIsReportedOnceAndTheNextClickWorks)
             EXPECT_EQ(form->Combo2->ListCount(), history);
         }
         {
-            int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-            ASSERT_GE(master, 0);
-            ::grantpt(master);
-            ::unlockpt(master);
-            test::PortMapping adapter(2, ::ptsname(master));
+            auto adapter = std::make_unique<test::PseudoTerminal>(2);
             platform::MSComm::SetQueueReader([&](int) {   // pulled out while the command waits
-                if (master >= 0)
-                    ::close(master);
-                master = -1;
+                adapter.reset();
                 return 0;
             });
             Click(form->*b.button);

@@ -8,6 +8,7 @@
 #include <sys/file.h>
 #include <termios.h>
 #include <chrono>
+#include <memory>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -196,13 +197,9 @@ TEST(SerialLine, AWriteThatFailsIsReportedAndDropsWhatIsStillQueued)
     };
 
     {   // the adapter is pulled out
-        const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-        ASSERT_GE(master, 0);
-        ::grantpt(master);
-        ::unlockpt(master);
-        test::PortMapping map(1, ::ptsname(master));
+        auto adapter = std::make_unique<PseudoTerminal>(1);
         OpenAt(comm, 1);
-        ::close(master);
+        adapter.reset();
         const std::string message = failedWrite();
         for (const char* part : {"COM1", "went away", "only in part"})
             EXPECT_NE(message.find(part), std::string::npos) << message;
