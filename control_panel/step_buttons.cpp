@@ -39,7 +39,10 @@ void form1::StepFrequency(int direction)
     double step = std::floor(*typedStep);
     if (hzPerUnit > 1) {
         step = std::floor(step / hzPerUnit) * hzPerUnit;
-        Text3->SetText(TextOf(step));
+        // Cut to whole MHz, a step near the largest double overflows; with
+        // no text to show, the entry stays as typed rather than read "0".
+        if (std::isfinite(step))
+            Text3->SetText(TextOf(step));
     }
     StepSize = step;
 

@@ -261,6 +261,7 @@ TEST_F(StepButtonsTest, StepRefusesABadEntryAfterWritingBackWhatItHasComputed)
         {"C", kHuge, kHuge, "1", -1, kRange, &form1::Text1, kHuge, "1"},
         {"D", "1000", " ", kTooLarge.c_str(), +1, kRange, &form1::Text1, "179769313486232" + std::string(288, '0'),
          kTooLarge.c_str()},
+        {"M", "1000", " ", kTooLarge.c_str(), +1, kRange, &form1::Text1, "1000", kTooLarge.c_str()},
     };
     Enter("D", "1000");
     Click(form->Command4);
