@@ -51,25 +51,29 @@ std::string DescribeOpenFailure(int port, const std::string& device, int error)
     }
 }
 
-std::string DescribeWriteFailure(int port, const std::string& device, int error)
+std::string DescribeWriteFailure(int port, const std::string& device, int error, std::size_t sent)
 {
     const std::string name = PortName(port, device);
     if (error == EBADF)
         return "Writing to " + name + " failed: the port is not open.";
-    // Part of the command may already be on the line; the rest was dropped.
-    const std::string partly =
-        "\nThe command may have reached the board only in part; what had not left was dropped. "
-        "Check the cable and the board, and switch the board off and on so that it starts afresh, "
-        "before you send the command again.";
+    // Once part of the command is on the line the board may hold a fragment
+    // that the next command would run into, so it has to start afresh; a
+    // command of which nothing left only has to be sent again.
+    const std::string advice =
+        sent == 0 ? "\nNothing of the command was sent. Check the cable and the board, "
+                    "then send the command again."
+                  : "\nThe command may have reached the board only in part; what had not left was dropped. "
+                    "Check the cable and the board, and switch the board off and on so that it starts afresh, "
+                    "before you send the command again.";
     switch (error) {
     case EIO:
     case ENXIO:
     case ENODEV:
-        return "Writing to " + name + " failed: the device went away." + partly;
+        return "Writing to " + name + " failed: the device went away." + advice;
     case ETIMEDOUT:
-        return "Writing to " + name + " timed out: the port does not accept data." + partly;
+        return "Writing to " + name + " timed out: the port does not accept data." + advice;
     default:
-        return "Writing to " + name + " failed: " + std::strerror(error) + "." + partly;
+        return "Writing to " + name + " failed: " + std::strerror(error) + "." + advice;
     }
 }
 

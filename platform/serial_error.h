@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
@@ -15,7 +16,8 @@ public:
 // Builds the user's text for a failed operation on port `port` (device
 // `device`), from the errno value `error`.
 std::string DescribeOpenFailure(int port, const std::string& device, int error);
-std::string DescribeWriteFailure(int port, const std::string& device, int error);
+// `sent` is how many bytes of the command the kernel took before the failure.
+std::string DescribeWriteFailure(int port, const std::string& device, int error, std::size_t sent);
 // An open asked for while the port is still open for an earlier command.
 std::string DescribeStillOpen(int port, const std::string& device);
 // "serial port COMn (device "path")", for a text that names the port mid-sentence.

@@ -173,7 +173,8 @@ TEST(SerialLine, DiscardTakesOnlyZeroAndAClosedPortRefusesWrites)
 
 // Whatever part of a failed write the kernel took is dropped while the port
 // is still open, so that nothing of it leaves at the close and runs into the
-// next command.
+// next command. Only a command that left in part asks for the board to be
+// restarted.
 TEST(SerialLine, AWriteThatFailsIsReportedAndDropsWhatIsStillQueued)
 {
     std::vector<bool> discards;   // whether the port was open at each
@@ -183,28 +184,32 @@ TEST(SerialLine, AWriteThatFailsIsReportedAndDropsWhatIsStillQueued)
         ~Restore() { MSComm::SetDiscardObserver({}); }
     } restore;
 
-    const auto failedWrite = [&]() -> std::string {
+    const std::string nothing = "Nothing of the command was sent";
+    const std::string partly = "only in part";
+    const auto failedWrite = [&](const std::string& command, const char* cause, const std::string& said,
+                                 const std::string& unsaid) {
         discards.clear();
         try {
-            comm.setOutput("D\x00\xCA\x9A\x3B\r");
+            comm.setOutput(command);
+            ADD_FAILURE() << "the write succeeded";
         } catch (const SerialError& e) {
             EXPECT_EQ(discards, std::vector<bool>{true});
-            comm.setPortOpen(false);
-            return e.what();
+            const std::string message = e.what();
+            for (const std::string& part : {std::string("COM1"), std::string(cause), said})
+                EXPECT_NE(message.find(part), std::string::npos) << message;
+            EXPECT_EQ(message.find(unsaid), std::string::npos) << message;
         }
-        ADD_FAILURE() << "the write succeeded";
-        return {};
+        comm.setPortOpen(false);
     };
+    const std::string command("D\x00\xCA\x9A\x3B\r", 6);
 
-    {   // the adapter is pulled out
+    {   // the adapter is pulled out before the write
         auto adapter = std::make_unique<PseudoTerminal>(1);
         OpenAt(comm, 1);
         adapter.reset();
-        const std::string message = failedWrite();
-        for (const char* part : {"COM1", "went away", "only in part"})
-            EXPECT_NE(message.find(part), std::string::npos) << message;
+        failedWrite(command, "went away", nothing, partly);
     }
-    {   // the far end stops reading, and the line fills up
+    {   // the far end has stopped reading, and the line is already full
         PseudoTerminal far(1);
         const int filler = ::open(far.SlavePath().c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK);
         ASSERT_GE(filler, 0);
@@ -220,10 +225,14 @@ TEST(SerialLine, AWriteThatFailsIsReportedAndDropsWhatIsStillQueued)
                 took = true;
         }
         OpenAt(comm, 1);
-        const std::string message = failedWrite();
-        for (const char* part : {"COM1", "timed out", "only in part"})
-            EXPECT_NE(message.find(part), std::string::npos) << message;
+        failedWrite(command, "timed out", nothing, partly);
         ::close(filler);
+    }
+    {   // the far end does not read, and the line takes the head of a
+        // command longer than it can hold
+        PseudoTerminal far(1);
+        OpenAt(comm, 1);
+        failedWrite(std::string(1 << 20, 'K'), "timed out", partly, nothing);
     }
     EXPECT_FALSE(comm.PortOpen());
 }
