@@ -3,7 +3,7 @@
 # failure.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/install-deps.sh
+scripts/install-deps.sh test
 export QT_QPA_PLATFORM=offscreen
 
 build() {  # build directory, extra CMake options...
@@ -12,8 +12,10 @@ build() {  # build directory, extra CMake options...
   cmake --build "$dir" -j"$(nproc)"
 }
 
-build build
-(cd build && ctest --output-on-failure -j"$(nproc)")
+# build-test/, not build/: ./run.sh keeps build/ in its own settings, and
+# sharing it would rebuild the whole program at every switch.
+build build-test
+(cd build-test && ctest --output-on-failure -j"$(nproc)")
 
 # Once more under AddressSanitizer and UndefinedBehaviorSanitizer: a window
 # closed while one of its handlers waits must never be touched after it is gone.

@@ -1,17 +1,33 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need,
-# only when one of them is missing, so a ready machine starts at once.
+# Installs the Debian packages that one use of the project needs, only when
+# one of them is missing, so a ready machine starts at once:
+#   scripts/install-deps.sh          building and running the program
+#   scripts/install-deps.sh test     and building and running the tests
+#   scripts/install-deps.sh ci       and the PDF printer for the printing test
 set -euo pipefail
 
-packages=(
-  build-essential cmake pkg-config
+run=(
+  build-essential cmake
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-  libgtest-dev libgmock-dev
-  fonts-liberation locales
+  fonts-liberation
   xdg-utils
-  xvfb xauth x11-utils imagemagick libx11-dev libxtst-dev
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
 )
+test=(
+  libgtest-dev libgmock-dev
+  locales
+  xvfb x11-utils libx11-dev libxtst-dev
+  poppler-utils
+)
+ci=(
+  cups cups-client cups-bsd printer-driver-cups-pdf
+)
+
+case "${1:-run}" in
+  run) packages=("${run[@]}") ;;
+  test) packages=("${run[@]}" "${test[@]}") ;;
+  ci) packages=("${run[@]}" "${test[@]}" "${ci[@]}") ;;
+  *) echo "usage: $0 [run|test|ci]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
