@@ -46,7 +46,8 @@ TEST_F(DrainingQueue, SendHandlesEventsWhileEarlierOutputDrainsAndOnlyThenWrites
     Module1::OpenPort(1);
     pending = 3;
     bool handled = false;
-    QTimer::singleShot(0, [&] { handled = true; });
+    QObject scope;   // a timer still pending at the end goes with this frame
+    QTimer::singleShot(0, &scope, [&] { handled = true; });
     std::string seenDuringWait = "unset";
     platform::SetEventPump([&] {
         ++pumps;
@@ -69,7 +70,8 @@ TEST_F(DrainingQueue, WithAnEmptyBufferTheSendWritesAtOnceAndLetsNoHandlerRun)
     PseudoTerminal far(1);
     Module1::OpenPort(1);
     bool handled = false;
-    QTimer::singleShot(0, [&] { handled = true; });
+    QObject scope;   // the timer must not fire here, and must not outlive the test
+    QTimer::singleShot(0, &scope, [&] { handled = true; });
 
     Module1::SendCommand("S\r");
     EXPECT_EQ(pumps, 0);

@@ -12,7 +12,8 @@ TEST(ErrorMessage, RealBoxHasTheTitleTheTextAnOkButtonAndNoIcon)
     QString title, text;
     int buttons = -1;
     QMessageBox::Icon icon = QMessageBox::Critical;
-    QTimer::singleShot(50, [&] {
+    QObject scope;   // a box that never ran leaves no timer behind
+    QTimer::singleShot(50, &scope, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         title = box->windowTitle();

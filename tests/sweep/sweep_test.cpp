@@ -73,7 +73,8 @@ TEST_F(SweepTest, ClosingTheWindowDuringAPauseEndsTheSweepAndReturnsToTheMainWin
         double closedAt = 0;
         bool enabledAfter = true;
         bool modal = false;
-        QTimer::singleShot(0, [&, closeWindow = closeWindow] {
+        QObject scope;   // the timer goes with this pass, fired or not
+        QTimer::singleShot(0, &scope, [&, closeWindow = closeWindow] {
             sweep = &platform::Ref<Form2>();   // the one "SWEEP" opened
             modal = sweep->isVisible() && sweep->windowModality() == Qt::ApplicationModal;
             onPump = [&] {
@@ -125,6 +126,7 @@ TEST_F(SweepTest, ClosingTheWindowWhileEarlierOutputDrainsSendsNothingMore)
         }
     };
     EXPECT_EQ(Sweep("1000", "1001", "100"), Commands({1000000}));
+    platform::MSComm::SetQueueReader({});   // it reads this frame's counts
     EXPECT_GT(pending, 0) << "the window closed while bytes were still pending";
     EXPECT_EQ(discards, std::vector<bool>{true}) << "and they were dropped before the close";
     EXPECT_TRUE(recorder.messages.isEmpty()) << recorder.messages.join('|').toStdString();
