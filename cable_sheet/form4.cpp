@@ -1,7 +1,7 @@
 #include "cable_sheet/form4.h"
 
+#include "assets/maker_info.h"
 #include "assets/pictures.h"
-#include "control_panel/maker_info.h"
 #include "platform/fonts.h"
 #include "platform/geometry.h"
 #include "platform/handler.h"

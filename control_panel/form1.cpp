@@ -1,7 +1,7 @@
 #include "control_panel/form1.h"
 
+#include "assets/maker_info.h"
 #include "assets/pictures.h"
-#include "control_panel/maker_info.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
 #include "platform/geometry.h"

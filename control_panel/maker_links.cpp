@@ -2,7 +2,7 @@
 // the maker through the desktop's handlers.
 #include "control_panel/form1.h"
 
-#include "control_panel/maker_info.h"
+#include "assets/maker_info.h"
 #include "platform/shell.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #include "form1_fixture.h"
 
-#include "control_panel/maker_info.h"
+#include "assets/maker_info.h"
 #include "platform/colors.h"
 
 #include <QAbstractItemView>

@@ -1,6 +1,7 @@
 #pragma once
 
-// The maker's particulars, shown in the main window and used by its links.
+// The maker's particulars, shown in the main window and on the cable drawing,
+// and used by the main window's links.
 // Placeholders: a reserved domain and numbers set aside for fiction.
 namespace maker {
 
