@@ -236,7 +236,7 @@ void MSComm::setOutBufferCount(short count)
 void MSComm::setOutput(const std::string& bytes)
 {
     if (fd_ < 0)
-        throw SerialError(DescribeWriteFailure(commPort_, DevicePath(commPort_), EBADF, 0));
+        throw WriteFailure(commPort_, DevicePath(commPort_), EBADF, 0);
     try {
         WriteAll(bytes);
     } catch (...) {
@@ -262,13 +262,13 @@ void MSComm::WriteAll(const std::string& bytes)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0 && errno != EAGAIN)
-            throw SerialError(DescribeWriteFailure(commPort_, device_, errno, done));
+            throw WriteFailure(commPort_, device_, errno, done);
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
         pollfd p{fd_, POLLOUT, 0};
         if (left <= 0 || ::poll(&p, 1, int(left)) == 0)
-            throw SerialError(DescribeWriteFailure(commPort_, device_, ETIMEDOUT, done));
+            throw WriteFailure(commPort_, device_, ETIMEDOUT, done);
         if (p.revents & (POLLERR | POLLHUP | POLLNVAL))
-            throw SerialError(DescribeWriteFailure(commPort_, device_, EIO, done));
+            throw WriteFailure(commPort_, device_, EIO, done);
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include <cctype>
 #include <cerrno>
-#include <cstring>
+#include <string.h>   // strerrordesc_np
 
 namespace platform {
 
@@ -18,6 +18,18 @@ std::string Sentence(std::string text)
 {
     if (!text.empty())
         text[0] = char(std::toupper(static_cast<unsigned char>(text[0])));
+    return text;
+}
+
+// The system's own description of `error`, in English whatever the user's
+// locale, so that no message mixes two languages; it follows a colon, so it
+// starts in lower case unless it starts with an abbreviation ("I/O").
+std::string CauseOf(int error)
+{
+    const char* description = ::strerrordesc_np(error);
+    std::string text = description ? description : "error " + std::to_string(error);
+    if (text.size() > 1 && std::islower(static_cast<unsigned char>(text[1])))
+        text[0] = char(std::tolower(static_cast<unsigned char>(text[0])));
     return text;
 }
 
@@ -47,15 +59,29 @@ std::string DescribeOpenFailure(int port, const std::string& device, int error)
         return name + " could not be opened: the device is not a serial port.\n"
                "Choose another port, or set the environment variable " + var + " to a serial device.";
     default:
-        return name + " could not be opened: " + std::strerror(error) + ".";
+        return name + " could not be opened: " + CauseOf(error) + ".";
     }
 }
 
-std::string DescribeWriteFailure(int port, const std::string& device, int error, std::size_t sent)
+SerialError WriteFailure(int port, const std::string& device, int error, std::size_t sent)
 {
     const std::string name = PortName(port, device);
-    if (error == EBADF)
-        return "Writing to " + name + " failed: the port is not open.";
+    std::string cause;
+    switch (error) {
+    case EBADF:
+        cause = "Writing to " + name + " failed: the port is not open.";
+        return SerialError(cause, cause, 0);
+    case EIO:
+    case ENXIO:
+    case ENODEV:
+        cause = "Writing to " + name + " failed: the device went away.";
+        break;
+    case ETIMEDOUT:
+        cause = "Writing to " + name + " timed out: the port does not accept data.";
+        break;
+    default:
+        cause = "Writing to " + name + " failed: " + CauseOf(error) + ".";
+    }
     // Once part of the command is on the line the board may hold a fragment
     // that the next command would run into, so it has to start afresh; a
     // command of which nothing left only has to be sent again.
@@ -65,16 +91,7 @@ std::string DescribeWriteFailure(int port, const std::string& device, int error,
                   : "\nThe command may have reached the board only in part; what had not left was dropped. "
                     "Check the cable and the board, and switch the board off and on so that it starts afresh, "
                     "before you send the command again.";
-    switch (error) {
-    case EIO:
-    case ENXIO:
-    case ENODEV:
-        return "Writing to " + name + " failed: the device went away." + advice;
-    case ETIMEDOUT:
-        return "Writing to " + name + " timed out: the port does not accept data." + advice;
-    default:
-        return "Writing to " + name + " failed: " + std::strerror(error) + "." + advice;
-    }
+    return SerialError(cause + advice, cause, sent);
 }
 
 std::string DescribeStillOpen(int port, const std::string& device)

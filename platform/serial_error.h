@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace platform {
 
@@ -11,13 +12,29 @@ namespace platform {
 class SerialError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+    // A failed write: `text` advises sending the command again; `cause` is its
+    // first line alone, for a caller that has to advise otherwise.
+    SerialError(const std::string& text, std::string cause, std::size_t sent)
+        : std::runtime_error(text), cause_(std::move(cause)), sent_(sent)
+    {
+    }
+
+    // What failed and why, without advice; empty but for a write.
+    const std::string& Cause() const { return cause_; }
+    // How many bytes of a failed write the kernel took.
+    std::size_t Sent() const { return sent_; }
+
+private:
+    std::string cause_;
+    std::size_t sent_ = 0;
 };
 
-// Builds the user's text for a failed operation on port `port` (device
-// `device`), from the errno value `error`.
+// Builds the user's text for a failed open of port `port` (device `device`),
+// from the errno value `error`.
 std::string DescribeOpenFailure(int port, const std::string& device, int error);
-// `sent` is how many bytes of the command the kernel took before the failure.
-std::string DescribeWriteFailure(int port, const std::string& device, int error, std::size_t sent);
+// The error for a failed write; `sent` is how many bytes of the command the
+// kernel took before the failure.
+SerialError WriteFailure(int port, const std::string& device, int error, std::size_t sent);
 // An open asked for while the port is still open for an earlier command.
 std::string DescribeStillOpen(int port, const std::string& device);
 // "serial port COMn (device "path")", for a text that names the port mid-sentence.

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <exception>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -36,6 +37,20 @@ QString PortNotOpenText(short port)
     return QStringLiteral("The sweep cannot send: %1 is not open.\n"
                           "Close this window and open it again to retry the port.")
         .arg(QString::fromStdString(platform::PortName(port, platform::MSComm::DevicePath(port))));
+}
+
+// The main window's advice, to send the command again, would lead nowhere
+// here: the sweep has given up its port.
+QString SweepStoppedText(const platform::SerialError& e)
+{
+    std::string text = e.Cause().empty() ? e.what() : e.Cause();
+    text += e.Sent() == 0
+                ? "\nThe sweep has stopped; nothing of its last command was sent. Check the cable and the board, "
+                  "then close this window and open it again to go on."
+                : "\nThe sweep has stopped; its last command may have reached the board only in part. Check the "
+                  "cable and the board, and switch the board off and on so that it starts afresh, then close "
+                  "this window and open it again to go on.";
+    return QString::fromLocal8Bit(text);
 }
 
 }  // namespace
@@ -155,7 +170,7 @@ bool Form2::SendStep(const std::shared_ptr<const bool>& closed)
         holdsPort_ = false;
         Module1::ClosePort();
         Command1->SetEnabled(true);
-        platform::ShowErrorMessage(QString::fromLocal8Bit(e.what()));
+        platform::ShowErrorMessage(SweepStoppedText(e));
         return false;
     }
 }

@@ -155,10 +155,10 @@ TEST(NumberText, WrittenTextParsesToTheRoundedValue)
 TEST(NumberText, IgnoresALocaleWithADecimalComma)
 {
     const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
-#ifdef COMMA_LOCALE_DIR
+#ifdef TEST_LOCALE_DIR
     // The build compiles a locale of its own, so the check runs without
     // changing the machine's locales.
-    ::setenv("LOCPATH", COMMA_LOCALE_DIR, 1);
+    ::setenv("LOCPATH", TEST_LOCALE_DIR, 1);
 #endif
     const char* found = nullptr;
     for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "nl_NL.UTF-8", "it_IT.UTF-8",

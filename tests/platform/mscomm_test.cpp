@@ -3,6 +3,8 @@
 #include "tests/support/pseudo_terminal.h"
 
 #include <fcntl.h>
+#include <clocale>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/file.h>
@@ -139,6 +141,19 @@ TEST(SerialLine, MissingOrWrongDevicesAreReportedAndLeaveNothingOpen)
         test::PortMapping map(4, "/dev/null");
         const std::string message = OpenFailure(4);
         EXPECT_NE(message.find("not a serial port"), std::string::npos) << message;
+    }
+    {
+        // A cause the system has no words of its own for is still in English
+        // for a German user, and reads on after the colon.
+        const std::string saved = std::setlocale(LC_MESSAGES, nullptr);
+        ::setenv("LOCPATH", TEST_LOCALE_DIR, 1);
+        std::setlocale(LC_MESSAGES, "de_DE.UTF-8");
+        EXPECT_STRNE(std::strerror(EISDIR), "Is a directory") << "German system messages are not in force";
+        test::PortMapping map(4, "/");
+        const std::string message = OpenFailure(4);
+        std::setlocale(LC_MESSAGES, saved.c_str());
+        ::unsetenv("LOCPATH");
+        EXPECT_NE(message.find("could not be opened: is a directory."), std::string::npos) << message;
     }
     EXPECT_EQ(test::OpenDescriptorCount(), before);
 
