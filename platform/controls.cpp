@@ -4,6 +4,9 @@
 
 #include <QListView>
 #include <QMouseEvent>
+#include <QRegularExpression>
+#include <QValidator>
+#include <algorithm>
 #include <stdexcept>
 
 namespace platform {
@@ -41,9 +44,34 @@ public:
     }
 };
 
+// A single-line box takes a pasted or dropped text up to its first line
+// break, as desktop entries do. Left in, the break of a frequency copied
+// from a terminal or a spreadsheet would show as a blank, and the number
+// rules would refuse the text.
+class FirstLineOnly : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override
+    {
+        static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
+        for (qsizetype cut = input.indexOf(lineBreak); cut >= 0; cut = input.indexOf(lineBreak)) {
+            // What was put in ends at the cursor: its later lines go, and
+            // the text after the cursor stays.
+            const qsizetype end = cut < pos ? pos : input.size();
+            input.remove(cut, end - cut);
+            pos = int(std::min<qsizetype>(pos, cut));
+        }
+        return Acceptable;
+    }
+};
+
 }  // namespace
 
-TextBox::TextBox(QWidget* parent) : QLineEdit(parent) { setFont(DefaultFont()); }
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
+{
+    setFont(DefaultFont());
+    setValidator(new FirstLineOnly(this));
+}
 
 void TextBox::SetBackColor(OleColor color) { SetRoleColor(this, {QPalette::Base}, color); }
 

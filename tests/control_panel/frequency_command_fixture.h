@@ -2,8 +2,11 @@
 
 #include "form1_fixture.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QList>
 #include <QStringList>
+#include <cstring>
 
 // The main window with port 1 standing ready as a pseudo terminal, and every
 // error message recorded together with what the window looked like while the
@@ -18,13 +21,22 @@ protected:
         });
     }
 
-    // Types the entries and picks the letter, as the user does.
+    // Types the entries and picks the letter, as the user does. A text with
+    // a line break is pasted into the emptied entry, as it comes from a
+    // terminal or a spreadsheet.
     void Enter(const char* letter, const char* frequency, const char* channel0 = " ", const char* step = "1000000")
     {
         Pick(form->Combo3, QString::fromLatin1(letter));
-        form->Text1->SetText(QString::fromLatin1(frequency));
-        form->Text2->SetText(QString::fromLatin1(channel0));
-        form->Text3->SetText(QString::fromLatin1(step));
+        const auto put = [](platform::TextBox* entry, const char* text) {
+            if (!std::strpbrk(text, "\r\n"))
+                return entry->SetText(QString::fromLatin1(text));
+            entry->clear();
+            QGuiApplication::clipboard()->setText(QString::fromLatin1(text));
+            entry->paste();
+        };
+        put(form->Text1, frequency);
+        put(form->Text2, channel0);
+        put(form->Text3, step);
     }
 
     // Clicks the button with the focus elsewhere, so that a test can tell

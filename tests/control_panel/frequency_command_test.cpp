@@ -6,6 +6,7 @@
 #include "platform/mscomm.h"
 #include "platform/runtime.h"
 
+#include <QRegularExpression>
 #include <functional>
 #include <memory>
 
@@ -64,6 +65,9 @@ TEST_F(FrequencyCommandTest, EveryLetterPutsItsCommandOnTheLineAndShowsItsBytes)
         {"M", "4294967295.9", " ", "4D 46 46 46 46 46 46 46 46 0D"},
         {"K", "0.0015", " ", "4B 30 30 30 30 30 30 30 31 0D"},
         {"M", "12.7", " ", "4D 30 30 30 30 30 30 30 43 0D"},
+        // Pasted with the line break that ends a copied line.
+        {"D", "1000\n", " ", "44 00 CA 9A 3B 0D"},
+        {"M", "2400\r\n", " ", "4D 30 30 30 30 30 39 36 30 0D"},
     };
     for (const auto& e : examples) {
         SCOPED_TRACE(std::string(e.letter) + " " + e.frequency + " / " + e.channel0);
@@ -74,7 +78,7 @@ TEST_F(FrequencyCommandTest, EveryLetterPutsItsCommandOnTheLineAndShowsItsBytes)
         EXPECT_EQ(test::Hex(line.ReadAll()), e.bytes);
         EXPECT_EQ(form->Text4->Text(), NoBlanks(e.bytes));
         if (!swap) {
-            EXPECT_EQ(form->Text1->Text(), QString::fromLatin1(e.frequency));
+            EXPECT_EQ(form->Text1->Text(), QString::fromLatin1(e.frequency).section(QRegularExpression("[\r\n]"), 0, 0));
         }
         EXPECT_TRUE(shown.isEmpty()) << Messages().join('|').toStdString();
         EXPECT_FALSE(Module1::MSComm1().PortOpen());
@@ -210,6 +214,7 @@ TEST_F(StepButtonsTest, StepSendsTheNewFrequencyAndWritesItBack)
         {"D", "1000", " ", "1000.9", +1, "44 E8 CD 9A 3B 0D", "1000.001", "1000.9"},
         {"D", "1000.0000005", " ", "0.5", +1, "44 00 CA 9A 3B 0D", "1000", "0.5"},
         {"D", "4294.967294", " ", "1", +1, "44 FF FF FF FF 0D", "4294.967295", "1"},
+        {"D", "1000", " ", "1000000\n", +1, "44 40 0C AA 3B 0D", "1001", "1000000"},   // pasted
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.letter) + " " + c.frequency + " step " + c.step + (c.direction > 0 ? " +" : " -"));
