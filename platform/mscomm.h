@@ -10,8 +10,10 @@ namespace platform {
 // device, driven through its properties. Port n is the device named by the
 // environment variable QRVN5800_COMn, else /dev/ttyS<n-1>.
 //
-// Failures throw SerialError with a text for the user; the port is then
-// closed, never left half open.
+// Failures throw SerialError with a text for the user. A failed open leaves
+// the port closed, never half open; any other failure leaves it as it was: a
+// failed write drops what it left queued and leaves the port open, for the
+// caller to close.
 class MSComm {
 public:
     MSComm() = default;

@@ -3,13 +3,15 @@
 #include "tests/support/pseudo_terminal.h"
 
 #include <fcntl.h>
-#include <clocale>
-#include <cstring>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <chrono>
+#include <clocale>
+#include <cstring>
+#include <filesystem>
 #include <memory>
 #include <thread>
 #include <unistd.h>
@@ -39,6 +41,19 @@ std::string OpenFailure(short port)
     }
     ADD_FAILURE() << "port " << port << " opened";
     return {};
+}
+
+// The descriptor on `device` other than `except`, as /proc lists this
+// process's descriptors; -1 if there is none.
+int DescriptorOn(const std::string& device, int except)
+{
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+        const int fd = std::stoi(entry.path().filename().string());
+        if (fd != except && std::filesystem::read_symlink(entry.path(), ignored) == device)
+            return fd;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -73,6 +88,14 @@ TEST(SerialLine, OpensRawNineSixHundredEightNoneOneWithoutFlowControl)
     EXPECT_FALSE(t.c_iflag & (IXON | IXOFF | IXANY | ICRNL | INLCR | ISTRIP));
     EXPECT_FALSE(t.c_oflag & OPOST);
     EXPECT_FALSE(t.c_lflag & (ICANON | ECHO | ISIG | IEXTEN));
+    // The line is this program's alone, and a program started from it (a
+    // browser that a link opens) does not inherit it, nor its lock.
+    int exclusive = 0;
+    EXPECT_EQ(::ioctl(probe, TIOCGEXCL, &exclusive), 0);
+    EXPECT_TRUE(exclusive);
+    const int own = DescriptorOn(far.SlavePath(), probe);
+    EXPECT_GE(own, 0);
+    EXPECT_TRUE(own >= 0 && (::fcntl(own, F_GETFD) & FD_CLOEXEC));
     comm.setPortOpen(false);
     ::close(probe);
 }
