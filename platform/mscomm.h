@@ -11,9 +11,9 @@ namespace platform {
 // environment variable QRVN5800_COMn, else /dev/ttyS<n-1>.
 //
 // Failures throw SerialError with a text for the user. A failed open leaves
-// the port closed, never half open; any other failure leaves it as it was: a
-// failed write drops what it left queued and leaves the port open, for the
-// caller to close.
+// the port closed, never half open. Any other failure leaves the port open or
+// closed as it found it, for the caller to close; a failed write first drops
+// what it left queued.
 class MSComm {
 public:
     MSComm() = default;

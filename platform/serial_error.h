@@ -12,8 +12,9 @@ namespace platform {
 class SerialError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
-    // A failed write: `text` advises sending the command again; `cause` is its
-    // first line alone, for a caller that has to advise otherwise.
+    // A failed write: `text` is the whole message, with advice for a single
+    // command; `cause` says what failed and why alone, for a caller that has
+    // to advise otherwise.
     SerialError(const std::string& text, std::string cause, std::size_t sent)
         : std::runtime_error(text), cause_(std::move(cause)), sent_(sent)
     {

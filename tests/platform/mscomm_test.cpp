@@ -166,8 +166,8 @@ TEST(SerialLine, MissingOrWrongDevicesAreReportedAndLeaveNothingOpen)
         EXPECT_NE(message.find("not a serial port"), std::string::npos) << message;
     }
     {
-        // A cause the system has no words of its own for is still in English
-        // for a German user, and reads on after the colon.
+        // A cause that the program has no text of its own for is still in
+        // English for a German user, and reads on after the colon.
         const std::string saved = std::setlocale(LC_MESSAGES, nullptr);
         ::setenv("LOCPATH", TEST_LOCALE_DIR, 1);
         std::setlocale(LC_MESSAGES, "de_DE.UTF-8");
