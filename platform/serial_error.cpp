@@ -69,8 +69,7 @@ SerialError WriteFailure(int port, const std::string& device, int error, std::si
     std::string cause;
     switch (error) {
     case EBADF:
-        cause = "Writing to " + name + " failed: the port is not open.";
-        return SerialError(cause, cause, 0);
+        return SerialError("Writing to " + name + " failed: the port is not open.");
     case EIO:
     case ENXIO:
     case ENODEV:

@@ -11,7 +11,7 @@ namespace platform {
 // its device, the cause and what to do about it.
 class SerialError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit SerialError(const std::string& text) : std::runtime_error(text), cause_(text) {}
     // A failed write: `text` is the whole message, with advice for a single
     // command; `cause` says what failed and why alone, for a caller that has
     // to advise otherwise.
@@ -20,7 +20,7 @@ public:
     {
     }
 
-    // What failed and why, without advice; empty but for a write.
+    // What failed and why: for a write without advice, else the whole text.
     const std::string& Cause() const { return cause_; }
     // How many bytes of a failed write the kernel took.
     std::size_t Sent() const { return sent_; }

@@ -43,14 +43,13 @@ QString PortNotOpenText(short port)
 // here: the sweep has given up its port.
 QString SweepStoppedText(const platform::SerialError& e)
 {
-    std::string text = e.Cause().empty() ? e.what() : e.Cause();
-    text += e.Sent() == 0
-                ? "\nThe sweep has stopped; nothing of its last command was sent. Check the cable and the board, "
-                  "then close this window and open it again to go on."
-                : "\nThe sweep has stopped; its last command may have reached the board only in part. Check the "
-                  "cable and the board, and switch the board off and on so that it starts afresh, then close "
-                  "this window and open it again to go on.";
-    return QString::fromLocal8Bit(text);
+    const char* const stopped =
+        e.Sent() == 0 ? "\nThe sweep has stopped; nothing of its last command was sent. Check the cable and the "
+                        "board, then close this window and open it again to go on."
+                      : "\nThe sweep has stopped; its last command may have reached the board only in part. Check "
+                        "the cable and the board, and switch the board off and on so that it starts afresh, then "
+                        "close this window and open it again to go on.";
+    return QString::fromLocal8Bit(e.Cause() + stopped);
 }
 
 }  // namespace
