@@ -15,8 +15,10 @@ cleanup() {
 trap cleanup EXIT
 
 # -displayfd picks a free display number, so parallel runs do not collide.
+# -noreset: when the first run's program, the only client, ends, the server
+# would reset and refuse the second run's program while it does.
 exec 3>"$tmp/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n1 "$tmp/display")"
