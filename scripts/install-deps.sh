@@ -3,7 +3,8 @@
 # one of them is missing, so a ready machine starts at once:
 #   scripts/install-deps.sh          building and running the program
 #   scripts/install-deps.sh test     and building and running the tests
-#   scripts/install-deps.sh ci       and the PDF printer for the printing test
+#   scripts/install-deps.sh ci       and the PDF printer for the printing test,
+#                                    and debootstrap for the Debian 13 run
 set -euo pipefail
 
 run=(
@@ -20,6 +21,7 @@ test=(
 )
 ci=(
   cups cups-client cups-bsd printer-driver-cups-pdf
+  debootstrap
 )
 
 case "${1:-run}" in
