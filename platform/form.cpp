@@ -3,10 +3,12 @@
 #include "platform/colors.h"
 #include "platform/handler.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 namespace platform {
 
@@ -47,6 +49,7 @@ void Form::ShowModal()
     if (IsUnloaded())
         return;
     setWindowModality(Qt::ApplicationModal);
+    StayAbove(QApplication::activeWindow());
     QEventLoop loop;
     connect(this, &Form::Unloaded, &loop, &QEventLoop::quit);
     Show();
@@ -55,6 +58,19 @@ void Form::ShowModal()
     const auto unloaded = UnloadedFlag();
     if (!*unloaded)
         loop.exec(QEventLoop::DialogExec);
+}
+
+void Form::StayAbove(QWidget* owner)
+{
+    if (!owner || owner == this || !owner->windowHandle())
+        return;
+    // A desktop keeps a window above another only when it is that window's
+    // child: Wayland through the toplevel's parent, X through its transient
+    // hint. Without it a click on the blocked window raises that window over
+    // this one, and the program looks hung. The native window must exist
+    // before it is shown, for the compositor learns the parent only then.
+    winId();
+    windowHandle()->setTransientParent(owner->windowHandle());
 }
 
 void Form::Unload()

@@ -24,7 +24,8 @@ public:
     // Makes the window visible and returns at once.
     void Show();
     // Makes the window visible and returns when it has been unloaded; until
-    // then no other window of the program takes input.
+    // then no other window of the program takes input, and the window stays
+    // above the one that was active when it opened.
     void ShowModal();
     // Closes the window; it is destroyed once no handler is running any more,
     // and a later use creates it afresh.
@@ -47,6 +48,7 @@ protected:
 
 private:
     void MoveToScreenCenter();
+    void StayAbove(QWidget* owner);
 
     std::shared_ptr<bool> unloaded_ = std::make_shared<bool>(false);
     bool startCentered_ = false;

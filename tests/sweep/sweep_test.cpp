@@ -2,7 +2,9 @@
 
 #include "platform/colors.h"
 
+#include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <vector>
 
 TEST_F(SweepTest, OneCommandPerStepFromStartUpToStop)
@@ -73,10 +75,15 @@ TEST_F(SweepTest, ClosingTheWindowDuringAPauseEndsTheSweepAndReturnsToTheMainWin
         double closedAt = 0;
         bool enabledAfter = true;
         bool modal = false;
+        const QWindow* owner = nullptr;
+        // The click on "SWEEP" leaves the main window active, as a user's does.
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
         QObject scope;   // the timer goes with this pass, fired or not
         QTimer::singleShot(0, &scope, [&, closeWindow = closeWindow] {
             sweep = &platform::Ref<Form2>();   // the one "SWEEP" opened
             modal = sweep->isVisible() && sweep->windowModality() == Qt::ApplicationModal;
+            owner = sweep->windowHandle() ? sweep->windowHandle()->transientParent() : nullptr;
             onPump = [&] {
                 if (sweep->IsUnloaded()) {
                     ++pumpsAfterClose;
@@ -91,6 +98,7 @@ TEST_F(SweepTest, ClosingTheWindowDuringAPauseEndsTheSweepAndReturnsToTheMainWin
         form->Command6->click();
         onPump = nullptr;
         EXPECT_TRUE(modal);
+        EXPECT_EQ(owner, form->windowHandle()) << "a desktop keeps it above the main window only as its child";
         EXPECT_EQ(line + far->ReadAll(150), Commands({1000000, 1000100})) << "nothing follows the close";
         EXPECT_GT(pumpsAfterClose, 0) << "the pause runs to its end";
         EXPECT_LT(now - closedAt, 0.15) << "and no other pause follows it";
