@@ -1,7 +1,7 @@
 #include "platform/colors.h"
 
 #include <QApplication>
-#include <QPalette>
+#include <QStyle>
 #include <array>
 
 namespace platform {
@@ -51,14 +51,17 @@ constexpr std::array<SystemEntry, 31> kSystemTable{{
 
 }  // namespace
 
+QPalette ProgramPalette() { return QApplication::style()->standardPalette(); }
+
 QColor ToQColor(OleColor value)
 {
     if (value & kSystemColorFlag) {
+        const QPalette palette = ProgramPalette();
         const unsigned index = value & 0xFFFFu;
         if (index >= kSystemTable.size())
-            return QApplication::palette().color(QPalette::WindowText);
+            return palette.color(QPalette::WindowText);
         const SystemEntry e = kSystemTable[index];
-        return QApplication::palette().color(e.group, e.role);
+        return palette.color(e.group, e.role);
     }
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
 }

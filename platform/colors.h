@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 #include <cstdint>
 
 namespace platform {
@@ -16,7 +17,13 @@ constexpr OleColor RGB(unsigned r, unsigned g, unsigned b) { return r | (g << 8)
 constexpr OleColor kMenuBackground = SystemColor(4);
 constexpr OleColor kButtonText = SystemColor(18);
 
-// Resolves a colour value against the application palette for system entries.
+// The palette of the program's windows: the style's own, which stays light
+// whatever the desktop's colour scheme. The fixed light backgrounds of the
+// entries and lists need its dark text; a dark scheme's light text would all
+// but vanish on them.
+QPalette ProgramPalette();
+
+// Resolves a colour value; system entries come from the program's palette.
 QColor ToQColor(OleColor value);
 
 }  // namespace platform

@@ -15,6 +15,7 @@ namespace platform {
 Form::Form(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    setPalette(ProgramPalette());
 }
 
 Form::~Form() { *unloaded_ = true; }
