@@ -1,6 +1,7 @@
 #include "assets/pictures.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -37,10 +38,15 @@ QPixmap RenderSvg(const QString& resource, const QHash<QString, QString>& tokens
     QSvgRenderer renderer(svg.toUtf8());
     if (!renderer.isValid())
         return {};
-    QPixmap picture(renderer.defaultSize());
+    // Drawn in the screen's own pixels, so that a scaled desktop shows the
+    // lettering as sharp as the labels beside it rather than a 1x picture
+    // enlarged. Its size in the window's units stays the picture's own.
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap picture(renderer.defaultSize() * ratio);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::white);
     QPainter painter(&picture);
-    renderer.render(&painter);
+    renderer.render(&painter, QRectF(QPointF(0, 0), renderer.defaultSize()));
     return picture;
 }
 

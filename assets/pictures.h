@@ -14,8 +14,8 @@ QIcon AppIcon();
 // The pointing hand shown over the maker links.
 QCursor LinkCursor();
 
-// Renders an SVG picture of the resources at its own size, after replacing
-// each {{KEY}} token with its text.
+// Renders an SVG picture of the resources at its own size, in the pixels of
+// the sharpest screen, after replacing each {{KEY}} token with its text.
 QPixmap RenderSvg(const QString& resource, const QHash<QString, QString>& tokens = {});
 
 }  // namespace assets

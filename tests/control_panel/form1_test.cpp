@@ -1,6 +1,7 @@
 #include "form1_fixture.h"
 
 #include "assets/maker_info.h"
+#include "cable_sheet/form4.h"
 #include "platform/colors.h"
 
 #include <QAbstractItemView>
@@ -277,4 +278,30 @@ TEST_F(MainWindowTest, TypingALetterInTheCommandListPicksThatLetterInItsOwnCase)
         EXPECT_EQ(!form->Text2->isHidden(), form->Combo3->Text().compare(QLatin1String("c"), Qt::CaseInsensitive) == 0)
             << c.picked;
     }
+}
+
+// Also run on a screen scaled by 2, as a HiDPI laptop's: each picture is
+// drawn in the screen's own pixels at its own size in the window's units,
+// and shown as drawn. A 1x picture enlarged would blur beside the labels.
+TEST_F(MainWindowTest, PicturesAreDrawnInTheScreensOwnPixels)
+{
+    Form4& cable = platform::Ref<Form4>();
+    cable.Show();
+    const struct {
+        platform::PictureBox* box;
+        QSizeF size;
+    } pictures[] = {{form->Image1, {350, 95}}, {cable.Image1, {800, 573}}};
+    for (const auto& p : pictures) {
+        SCOPED_TRACE(p.size.width());
+        const QPixmap drawn = p.box->pixmap();
+        const qreal ratio = p.box->devicePixelRatioF();
+        EXPECT_EQ(drawn.devicePixelRatio(), ratio);
+        EXPECT_EQ(drawn.deviceIndependentSize(), p.size);
+        // Inside the border of 2 units.
+        const QImage shown = p.box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(shown.copy(QRect(QPoint(2, 2) * ratio, drawn.size())) ==
+                    drawn.toImage().convertToFormat(QImage::Format_RGB32))
+            << "shown as drawn";
+    }
+    cable.Unload();
 }
